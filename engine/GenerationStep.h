@@ -1,0 +1,25 @@
+#pragma once
+
+#include "engine/CellGrid.h"
+#include "engine/InvalidationSink.h"
+
+namespace orvalis {
+
+struct StepSettings {
+  FieldSize size;
+  bool wrapEdges = false;  // the field is a columns x rows torus
+};
+
+// One call of the two-phase step. Unless `skipApply`, phase 1 turns the
+// pending marks of the previous call into states; phase 2 then judges every
+// visible cell and writes the marks of the next generation. Invalidations go
+// to `sink` in traversal order (all of phase 1, then phase 2); a null sink
+// runs the step without any notification.
+void generationStep(CellGrid& grid, const StepSettings& settings, bool skipApply,
+                    InvalidationSink* sink);
+
+// The stepping protocol of every driver: right after an edit the step only
+// judges, so stale marks are never applied; then the flag is cleared.
+void advanceGeneration(LifeField& field, const StepSettings& settings, InvalidationSink* sink);
+
+}  // namespace orvalis

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <memory>
+
+#include "engine/CellGrid.h"
+#include "engine/Random.h"
+#include "platform/MessageBoxes.h"
+#include "shell/startup/Accelerators.h"
+
+namespace orvalis {
+
+class ControlPanel;
+class FieldView;
+class ToolWindow;
+
+// The whole program: the field, the three windows and the keyboard
+// commands, created in start-up order and living for the whole run.
+class Program {
+ public:
+  explicit Program(platform::MessageBoxes& messages);
+  ~Program();
+
+  // Shows the main window, then the panel, so that the panel is active.
+  void show();
+
+  LifeField& field() { return field_; }
+  FieldView& mainWindow() { return *mainWindow_; }
+  ControlPanel& controlPanel() { return *controlPanel_; }
+  ToolWindow& stepWindow() { return *stepWindow_; }
+  AcceleratorFilter& accelerators() { return *accelerators_; }
+
+ private:
+  platform::MessageBoxes& messages_;
+  LifeField field_;
+  Random random_;
+  std::unique_ptr<FieldView> mainWindow_;
+  ControlPanel* controlPanel_ = nullptr;  // owned by the main window
+  ToolWindow* stepWindow_ = nullptr;      // owned by the main window
+  std::unique_ptr<AcceleratorFilter> accelerators_;
+};
+
+// Start-up and the event loop; the exit code is always 0.
+int runProgram();
+
+}  // namespace orvalis
