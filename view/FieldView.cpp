@@ -53,7 +53,9 @@ void FieldView::invalidateCell(int x, int y, bool) {
   update(cell.pixelX, cell.pixelY, layout_.cellWidth, layout_.cellHeight);
 }
 
-void FieldView::invalidateAll() { update(); }
+void FieldView::invalidateAll() {
+  update();
+}
 
 void FieldView::resizeEvent(QResizeEvent*) {
   layOut();

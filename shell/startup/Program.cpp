@@ -22,7 +22,9 @@ Program::Program(platform::MessageBoxes& messages)
   qApp->installEventFilter(accelerators_.get());
 }
 
-Program::~Program() { qApp->removeEventFilter(accelerators_.get()); }
+Program::~Program() {
+  qApp->removeEventFilter(accelerators_.get());
+}
 
 void Program::show() {
   mainWindow_->show();
@@ -33,8 +35,8 @@ void Program::show() {
 namespace {
 
 void showStartupFailure(platform::MessageBoxes& messages, const char* text) {
-  messages.show(nullptr, {text, "Fehler", platform::MessageIcon::None,
-                          platform::MessageButtons::Ok});
+  messages.show(nullptr,
+                {text, "Fehler", platform::MessageIcon::None, platform::MessageButtons::Ok});
 }
 
 // Qt's own texts (dialog buttons, file dialogs) in German, as the program's.

@@ -23,11 +23,21 @@ inline std::vector<std::string> picture(const CellGrid& grid, FieldSize size) {
     std::string row;
     for (int x = 0; x < size.columns; ++x) {
       switch (grid.at(x, y).state) {
-        case CellState::Dead: row += '.'; break;
-        case CellState::Alive: row += '#'; break;
-        case CellState::Static: row += 'S'; break;
-        case CellState::Blocked: row += 'B'; break;
-        default: row += '?'; break;
+        case CellState::Dead:
+          row += '.';
+          break;
+        case CellState::Alive:
+          row += '#';
+          break;
+        case CellState::Static:
+          row += 'S';
+          break;
+        case CellState::Blocked:
+          row += 'B';
+          break;
+        default:
+          row += '?';
+          break;
       }
     }
     rows.push_back(row);

@@ -16,7 +16,9 @@ using test::setAlive;
 
 constexpr FieldSize fiftyByFifty{50, 50};
 
-PendingMark mark(const CellGrid& grid, int x, int y) { return grid.at(x, y).pending; }
+PendingMark mark(const CellGrid& grid, int x, int y) {
+  return grid.at(x, y).pending;
+}
 
 TEST(GenerationStep, EmptyFieldStaysEmptyAndInvalidatesNothing) {
   CellGrid grid;
@@ -79,8 +81,8 @@ TEST(GenerationStep, InvalidationsFollowPhasesAndRows) {
   // Phase 1: the two deaths erase, the two births do not; then phase 2
   // repaints every living cell and every new birth, row by row.
   const std::vector<Invalidation> expected{
-      {2, 1, true},  {1, 2, false}, {3, 2, false}, {2, 3, true},  // applied
-      {2, 1, true},  {1, 2, true},  {2, 2, true},  {3, 2, true},  {2, 3, true}};
+      {2, 1, true}, {1, 2, false}, {3, 2, false}, {2, 3, true},  // applied
+      {2, 1, true}, {1, 2, true},  {2, 2, true},  {3, 2, true}, {2, 3, true}};
   EXPECT_EQ(sink.cells, expected);
 }
 
@@ -109,7 +111,10 @@ TEST(GenerationStep, StaticCellsLiveAndCountBlockedCellsDoNeither) {
 
 // A glider moving down and right, placed so that it crosses the right edge.
 void placeGlider(CellGrid& grid, int left, int top) {
-  setAlive(grid, {{left + 1, top}, {left + 2, top + 1}, {left, top + 2}, {left + 1, top + 2},
+  setAlive(grid, {{left + 1, top},
+                  {left + 2, top + 1},
+                  {left, top + 2},
+                  {left + 1, top + 2},
                   {left + 2, top + 2}});
 }
 
@@ -213,8 +218,7 @@ TEST(SteppingProtocol, FirstStepAfterAnEditOnlyJudges) {
 }
 
 // The rule as written, one cell at a time, to hold the fast step against.
-void referenceStep(CellGrid& grid, FieldSize size, bool wrap, bool skipApply,
-                   RecordingSink& sink) {
+void referenceStep(CellGrid& grid, FieldSize size, bool wrap, bool skipApply, RecordingSink& sink) {
   if (!skipApply) {
     for (int y = 0; y < size.rows; ++y) {
       for (int x = 0; x < size.columns; ++x) {
@@ -239,9 +243,8 @@ void referenceStep(CellGrid& grid, FieldSize size, bool wrap, bool skipApply,
       const int right = x == size.columns - 1 ? (wrap ? 0 : -1) : x + 1;
       const int up = y == 0 ? (wrap ? size.rows - 1 : -1) : y - 1;
       const int down = y == size.rows - 1 ? (wrap ? 0 : -1) : y + 1;
-      const std::pair<int, int> around[] = {{left, up},   {x, up},      {right, up},
-                                            {left, y},    {right, y},   {left, down},
-                                            {x, down},    {right, down}};
+      const std::pair<int, int> around[] = {{left, up}, {x, up},      {right, up}, {left, y},
+                                            {right, y}, {left, down}, {x, down},   {right, down}};
       int count = 0;
       for (auto [nx, ny] : around) {
         if (nx >= 0 && ny >= 0) {

@@ -87,8 +87,7 @@ class StartupTest : public QObject {
     QCOMPARE(command(Qt::Key_S, Qt::ControlModifier), GadgetId::StartToggle);
     QCOMPARE(command(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier), std::nullopt);
     QCOMPARE(command(Qt::Key_S, Qt::NoModifier), std::nullopt);
-    QCOMPARE(command(Qt::Key_8, Qt::ControlModifier | Qt::KeypadModifier),
-             GadgetId::ShiftUpButton);
+    QCOMPARE(command(Qt::Key_8, Qt::ControlModifier | Qt::KeypadModifier), GadgetId::ShiftUpButton);
     QCOMPARE(command(Qt::Key_8, Qt::ControlModifier), std::nullopt);  // main keyboard
     // Num Lock off: the numpad 8 is an arrow key.
     QCOMPARE(command(Qt::Key_Up, Qt::ControlModifier | Qt::KeypadModifier), std::nullopt);
