@@ -1,5 +1,6 @@
 #include "engine/GenerationStep.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstddef>
@@ -9,10 +10,6 @@
 
 namespace orvalis {
 namespace {
-
-// A column of "counts as living" flags with one padding row above and below,
-// holding the wrapped-round neighbour row or nothing.
-using LivingColumn = std::array<std::uint8_t, gridRows + 2>;
 
 constexpr std::int8_t raw(CellState s) {
   return static_cast<std::int8_t>(s);
@@ -29,7 +26,7 @@ constexpr std::uint8_t raw(PendingMark m) {
 #endif
 
 // The first four bytes of a cell record (state, remembered, pending, padding)
-// as one 32-bit word: judging reads and writes whole words, which the
+// as one 32-bit word: the step reads and writes whole words, which the
 // compiler turns into vector instructions over several cells at once.
 static_assert(std::endian::native == std::endian::little);
 static_assert(offsetof(Cell, state) == 0 && offsetof(Cell, pending) == 2);
@@ -46,33 +43,89 @@ inline void setLowWord(Cell& cell, std::uint32_t word) {
   std::memcpy(&cell, &word, sizeof word);
 }
 
+inline std::uint32_t markOf(std::uint32_t word) {
+  return (word >> pendingShift) & 0xFF;
+}
+
 // The state after phase 1, computed without branches: the marks of a
 // running field are unpredictable.
 inline std::uint32_t appliedState(std::uint32_t word) {
-  const std::uint32_t mark = (word >> pendingShift) & 0xFF;
+  const std::uint32_t mark = markOf(word);
   return mark == raw(PendingMark::Birth) ? raw(CellState::Alive)
          : mark == raw(PendingMark::Die) ? raw(CellState::Dead)
                                          : (word & 0xFF);
 }
 
-void applyPendingMarks(CellGrid& grid, FieldSize size) {
-  for (int x = 0; x < size.columns; ++x) {
-    Cell* column = grid.column(x);
-    for (int y = 0; y < size.rows; ++y) {
-      const std::uint32_t word = lowWord(column[y]);
-      setLowWord(column[y], (word & ~std::uint32_t{0xFF}) | appliedState(word));
+// A column of "counts as living" flags with one padding row above and below,
+// holding the wrapped-round neighbour row or nothing.
+using LivingColumn = std::array<std::uint8_t, gridRows + 2>;
+
+// One flag a visible cell, column by column (storage order), packed into
+// bits so that reading them row by row stays within a few kilobytes.
+class CellBits {
+ public:
+  static constexpr int wordsPerColumn = (gridRows + 63) / 64;
+
+  // `flags` holds 0 or 1 a row and room for a whole number of 64-row words.
+  void setColumn(int x, const std::uint8_t* flags, int rows) {
+    std::uint64_t* bits = &words_[x * wordsPerColumn];
+    for (int first = 0; first < rows; first += 64) {
+      std::uint64_t word = 0;
+      for (int byte = 0; byte < 8; ++byte) {
+        std::uint64_t eight;
+        std::memcpy(&eight, flags + first + 8 * byte, sizeof eight);
+        // Gathers the low bit of each of the eight bytes into one byte.
+        word |= ((eight * 0x0102040810204080) >> 56) << (8 * byte);
+      }
+      // Rows beyond the field are no cells.
+      const int count = std::min(64, rows - first);
+      bits[first / 64] = count == 64 ? word : word & ((std::uint64_t{1} << count) - 1);
     }
   }
-}
+
+  // Calls `report(x, y)` for every flagged cell, rows outer, columns inner.
+  template <typename Report>
+  void forEachRowMajor(FieldSize size, Report report) const {
+    std::array<std::int16_t, gridColumns> flaggedColumns;
+    for (int y = 0; y < size.rows; ++y) {
+      int count = 0;
+      for (int x = 0; x < size.columns; ++x) {
+        flaggedColumns[count] = static_cast<std::int16_t>(x);
+        count += static_cast<int>((words_[x * wordsPerColumn + y / 64] >> (y % 64)) & 1);
+      }
+      for (int i = 0; i < count; ++i) {
+        report(flaggedColumns[i], y);
+      }
+    }
+  }
+
+ private:
+  std::array<std::uint64_t, gridColumns * wordsPerColumn> words_;
+};
+
+// What a step must report to a sink: the cells that phase 1 changed and the
+// cells that phase 2 repaints.
+struct StepReport {
+  CellBits applied;
+  CellBits repainted;
+};
 
 // Reads a column's states into `states`, as they are after phase 1 when
 // `apply` is set, and whether each counts as a living neighbour into
-// `living`, padded with the wrapped-round row or nothing.
+// `living`, padded with the wrapped-round row or nothing. `applied`, when
+// given, flags the cells whose mark phase 1 carries out.
 ORVALIS_VECTOR_CLONES void loadColumn(const Cell* column, int rows, bool wrapEdges, bool apply,
-                                      std::int8_t* states, std::uint8_t* living) {
+                                      std::int8_t* states, std::uint8_t* living,
+                                      std::uint8_t* applied) {
   for (int y = 0; y < rows; ++y) {
     const std::uint32_t word = lowWord(column[y]);
     states[y] = static_cast<std::int8_t>(apply ? appliedState(word) : word & 0xFF);
+  }
+  if (applied) {
+    for (int y = 0; y < rows; ++y) {
+      const std::uint32_t mark = markOf(lowWord(column[y]));
+      applied[y] = apply & ((mark == raw(PendingMark::Birth)) | (mark == raw(PendingMark::Die)));
+    }
   }
   for (int y = 0; y < rows; ++y) {
     living[y + 1] = static_cast<std::uint8_t>((states[y] == raw(CellState::Alive)) |
@@ -82,10 +135,11 @@ ORVALIS_VECTOR_CLONES void loadColumn(const Cell* column, int rows, bool wrapEdg
   living[rows + 1] = wrapEdges ? living[1] : 0;
 }
 
-// Writes the column's states as loaded and its new marks in one store a cell.
+// Stores the column's states as loaded and its new marks, one store a cell;
+// `repainted`, when given, flags the cells that phase 2 repaints.
 ORVALIS_VECTOR_CLONES void judgeColumn(Cell* column, int rows, const std::int8_t* states,
                                        const std::uint8_t* left, const std::uint8_t* centre,
-                                       const std::uint8_t* right) {
+                                       const std::uint8_t* right, std::uint8_t* repainted) {
   std::array<std::uint8_t, gridRows + 2> strip;  // living cells of the three columns per row
   for (int i = 0; i < rows + 2; ++i) {
     strip[i] = static_cast<std::uint8_t>(left[i] + centre[i] + right[i]);
@@ -100,12 +154,21 @@ ORVALIS_VECTOR_CLONES void judgeColumn(Cell* column, int rows, const std::int8_t
   }
   for (int y = 0; y < rows; ++y) {
     const std::uint32_t word = lowWord(column[y]);
+    // Static, Blocked and any larger value are not judged and keep their mark.
+    const bool judged = states[y] < raw(CellState::Static);
     const std::uint32_t newMark = marks[y];
-    const std::uint32_t oldMark = (word >> pendingShift) & 0xFF;
-    // Static, Blocked and any larger value never change and keep their mark.
-    const std::uint32_t mark = states[y] < raw(CellState::Static) ? newMark : oldMark;
+    const std::uint32_t mark = judged ? newMark : markOf(word);
     const auto state = static_cast<std::uint8_t>(states[y]);
     setLowWord(column[y], (word & keptBytes) | state | (mark << pendingShift));
+  }
+  if (repainted) {
+    // Every judged cell is repainted except a dead one that stays dead.
+    for (int y = 0; y < rows; ++y) {
+      const bool judged = states[y] < raw(CellState::Static);
+      const bool staysDead =
+          (states[y] == raw(CellState::Dead)) & (marks[y] == raw(PendingMark::Keep));
+      repainted[y] = judged & !staysDead;
+    }
   }
 }
 
@@ -114,65 +177,47 @@ ORVALIS_VECTOR_CLONES void judgeColumn(Cell* column, int rows, const std::int8_t
 // every column is read with its marks applied, and its new state is stored
 // together with its new marks. A column read twice (the last one, with
 // wrapping) yields the same states both times.
-void judgeField(CellGrid& grid, FieldSize size, bool wrapEdges, bool apply) {
+void judgeField(CellGrid& grid, FieldSize size, bool wrapEdges, bool apply, StepReport* report) {
   LivingColumn a{}, b{}, c{}, firstColumn{};
   std::array<std::int8_t, gridRows> statesA{}, statesB{};
+  constexpr std::size_t flagRows = CellBits::wordsPerColumn * 64;
+  std::array<std::uint8_t, flagRows> appliedA{}, appliedB{}, repaintedFlags{};
   std::uint8_t* left = a.data();
   std::uint8_t* centre = b.data();
   std::uint8_t* spare = c.data();
   std::int8_t* states = statesA.data();
   std::int8_t* nextStates = statesB.data();
+  // Flags for the report only; without one they are not computed.
+  std::uint8_t* applied = report ? appliedA.data() : nullptr;
+  std::uint8_t* nextApplied = report ? appliedB.data() : nullptr;
+  std::uint8_t* repainted = report ? repaintedFlags.data() : nullptr;
 
   if (wrapEdges) {
-    loadColumn(grid.column(size.columns - 1), size.rows, true, apply, nextStates, left);
+    loadColumn(grid.column(size.columns - 1), size.rows, true, apply, nextStates, left,
+               nextApplied);
   }
-  loadColumn(grid.column(0), size.rows, wrapEdges, apply, states, centre);
+  loadColumn(grid.column(0), size.rows, wrapEdges, apply, states, centre, applied);
   firstColumn = b;
 
   for (int x = 0; x < size.columns; ++x) {
     std::uint8_t* right = spare;
     if (x + 1 < size.columns) {
-      loadColumn(grid.column(x + 1), size.rows, wrapEdges, apply, nextStates, right);
+      loadColumn(grid.column(x + 1), size.rows, wrapEdges, apply, nextStates, right, nextApplied);
     } else if (wrapEdges) {
       right = firstColumn.data();
     } else {
       std::memset(right, 0, gridRows + 2);
     }
-    judgeColumn(grid.column(x), size.rows, states, left, centre, right);
+    judgeColumn(grid.column(x), size.rows, states, left, centre, right, repainted);
+    if (report) {
+      report->applied.setColumn(x, applied, size.rows);
+      report->repainted.setColumn(x, repainted, size.rows);
+    }
     std::swap(states, nextStates);
+    std::swap(applied, nextApplied);
     spare = left;
     left = centre;
     centre = right;
-  }
-}
-
-// Invalidations are issued after the work of each phase, row by row, which
-// gives the same requests in the same order as judging row by row would.
-void reportApplied(const CellGrid& grid, FieldSize size, InvalidationSink& sink) {
-  for (int y = 0; y < size.rows; ++y) {
-    for (int x = 0; x < size.columns; ++x) {
-      const PendingMark mark = grid.at(x, y).pending;
-      if (mark == PendingMark::Birth) {
-        sink.invalidateCell(x, y, false);
-      } else if (mark == PendingMark::Die) {
-        sink.invalidateCell(x, y, true);
-      }
-    }
-  }
-}
-
-void reportJudged(const CellGrid& grid, FieldSize size, InvalidationSink& sink) {
-  for (int y = 0; y < size.rows; ++y) {
-    for (int x = 0; x < size.columns; ++x) {
-      const Cell& cell = grid.at(x, y);
-      if (cell.state >= CellState::Static) {
-        continue;
-      }
-      const bool unchangedDead = cell.state == CellState::Dead && cell.pending == PendingMark::Keep;
-      if (!unchangedDead) {
-        sink.invalidateCell(x, y, true);
-      }
-    }
   }
 }
 
@@ -182,15 +227,18 @@ void generationStep(CellGrid& grid, const StepSettings& settings, bool skipApply
                     InvalidationSink* sink) {
   const FieldSize size = settings.size.clamped();
   if (!sink) {
-    judgeField(grid, size, settings.wrapEdges, !skipApply);
+    judgeField(grid, size, settings.wrapEdges, !skipApply, nullptr);
     return;
   }
-  if (!skipApply) {
-    applyPendingMarks(grid, size);
-    reportApplied(grid, size, *sink);
-  }
-  judgeField(grid, size, settings.wrapEdges, false);
-  reportJudged(grid, size, *sink);
+  StepReport report;
+  judgeField(grid, size, settings.wrapEdges, !skipApply, &report);
+  // Reported after the work, row by row: the same requests in the same order
+  // as applying and judging row by row would give. Phase 1 made births (no
+  // erasing) and deaths (erasing); phase 2 repaints with erasing.
+  report.applied.forEachRowMajor(size, [&](int x, int y) {
+    sink->invalidateCell(x, y, grid.at(x, y).state == CellState::Dead);
+  });
+  report.repainted.forEachRowMajor(size, [&](int x, int y) { sink->invalidateCell(x, y, true); });
 }
 
 void advanceGeneration(LifeField& field, const StepSettings& settings, InvalidationSink* sink) {
