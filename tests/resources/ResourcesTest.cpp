@@ -1,0 +1,73 @@
+#include <QImage>
+#include <QTest>
+
+#include "resources/ProgramResources.h"
+
+using namespace orvalis;
+
+namespace {
+
+bool isDashLine(const QByteArray& line) {
+  return line.size() >= 10 && line.count('-') == line.size();
+}
+
+}  // namespace
+
+class ResourcesTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void aboutTextIsLatin1WithCrLfLineEnds() {
+    const QByteArray text = aboutTextResource();
+    QVERIFY(text.endsWith("\r\n"));
+    for (qsizetype at = 0; at < text.size(); ++at) {
+      if (text[at] == '\n') {
+        QVERIFY2(at > 0 && text[at - 1] == '\r', "line feed without carriage return");
+      }
+      if (text[at] == '\r') {
+        QVERIFY2(at + 1 < text.size() && text[at + 1] == '\n', "lone carriage return");
+      }
+      // Ä, Ö, Ü, ä, ö, ü and ß saved as UTF-8 would start with 0xC3.
+      QVERIFY2(static_cast<unsigned char>(text[at]) != 0xC3, "UTF-8 where ISO-8859-1 belongs");
+    }
+    QVERIFY(text.contains("Gew\xE4hrleistung"));
+    QVERIFY(text.contains("Freeware"));
+  }
+
+  void aboutTextHasAHeadedSectionForEveryLibrary() {
+    QList<QByteArray> lines = aboutTextResource().split('\n');
+    for (QByteArray& line : lines) {
+      line = line.trimmed();
+    }
+    for (const QByteArray library : {"Qt", "expat", "libjpeg-turbo", "libpng", "zlib"}) {
+      qsizetype heading = 1;
+      while (heading + 1 < lines.size() &&
+             !(lines[heading].contains(": " + library) && isDashLine(lines[heading - 1]) &&
+               isDashLine(lines[heading + 1]))) {
+        ++heading;
+      }
+      QVERIFY2(heading + 1 < lines.size(), library.constData());
+      qsizetype end = heading + 2;
+      while (end < lines.size() && !isDashLine(lines[end])) {
+        ++end;
+      }
+      // The section credits the library and names its licence with where the
+      // full text is, or quotes it.
+      const QByteArray section = lines.mid(heading + 2, end - heading - 2).join('\n');
+      QVERIFY2(section.contains("Copyright (C)"), library.constData());
+      QVERIFY2(section.contains("Lizenz"), library.constData());
+      QVERIFY2(section.contains("/usr/share/") || section.contains("Permission is"),
+               library.constData());
+    }
+  }
+
+  void programIconIs48By48() {
+    const QImage image(QStringLiteral(":/orvalis/orvalis.png"));
+    QCOMPARE(image.size(), QSize(48, 48));
+    QVERIFY(!programIcon().isNull());
+    QCOMPARE(programIcon().pixmap(QSize(48, 48)).size(), QSize(48, 48));
+  }
+};
+
+QTEST_MAIN(ResourcesTest)
+#include "ResourcesTest.moc"
