@@ -54,15 +54,30 @@ void BM_StepAndRepaint(benchmark::State& state) {
 }
 BENCHMARK(BM_StepAndRepaint)->Unit(benchmark::kMillisecond);
 
+class PaintCounter : public QObject {
+ public:
+  bool eventFilter(QObject*, QEvent* event) override {
+    paints += event->type() == QEvent::Paint;
+    return false;
+  }
+  long long paints = 0;
+};
+
 // The same tick through the event loop: the collected area reaches Qt as
-// one update and is painted once.
+// one update and is painted once. The second round of events delivers the
+// update request that the first one posted.
 void BM_StepAndQueuedPaint(benchmark::State& state) {
   BusyView busy(true);
+  PaintCounter counter;
+  busy.view.installEventFilter(&counter);
   const StepSettings settings{fullField, true};
   for (auto _ : state) {
     advanceGeneration(busy.field, settings, &busy.view);
     QApplication::processEvents();
+    QApplication::processEvents();
   }
+  state.counters["paintsPerStep"] =
+      static_cast<double>(counter.paints) / static_cast<double>(state.iterations());
 }
 BENCHMARK(BM_StepAndQueuedPaint)->Unit(benchmark::kMillisecond);
 

@@ -145,16 +145,15 @@ void drawOutline(PixelArea& pixels, const QRect& frame, QRgb colour) {
 
 }  // namespace
 
-void renderField(QImage& image, const QRect& area, const CellGrid& cells,
-                 const FieldLayout& layout, const FieldDecoration& decoration) {
+void renderField(QImage& image, const QRect& area, const CellGrid& cells, const FieldLayout& layout,
+                 const FieldDecoration& decoration) {
   const QRect clip = area & image.rect();
   if (clip.isEmpty()) {
     return;
   }
   PixelArea pixels(image, clip);
   if (layout.cellWidth <= 0 || layout.cellHeight <= 0) {
-    pixels.fill(pixels.left(), pixels.top(), pixels.right(), pixels.bottom(),
-                palette::background);
+    pixels.fill(pixels.left(), pixels.top(), pixels.right(), pixels.bottom(), palette::background);
     return;
   }
   drawBackgroundAndLines(pixels, layout,

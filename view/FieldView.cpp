@@ -95,7 +95,8 @@ void FieldView::markDirty(const QRect& area) {
 void FieldView::scheduleFlush() {
   if (!flushQueued_) {
     flushQueued_ = true;
-    QMetaObject::invokeMethod(this, [this] { flushDirtyArea(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { flushDirtyArea(); }, Qt::QueuedConnection);
   }
 }
 

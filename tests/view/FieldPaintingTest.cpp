@@ -44,7 +44,10 @@ void settlePaints() {
 
 // What the window really shows, as painted step by step (not a fresh paint).
 QImage shownPixels(QWidget& widget) {
-  return widget.screen()->grabWindow(widget.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+  return widget.screen()
+      ->grabWindow(widget.winId())
+      .toImage()
+      .convertToFormat(QImage::Format_RGB32);
 }
 
 int blackPixelsInRow(const QImage& image, int y) {
@@ -191,6 +194,13 @@ class FieldPaintingTest : public QObject {
     image = view.picture();
     QCOMPARE(image.pixelColor(left, top), black);
     QCOMPARE(image.pixelColor(left + 7, top + 4), aliveGrey);
+
+    // Leaving the window takes the frame away as well.
+    QTest::mouseMove(&view.view, view.inside(2, 3));
+    QCOMPARE(view.picture().pixelColor(left, top), red);
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(&view.view, &leave);
+    QCOMPARE(view.picture().pixelColor(left, top), black);
   }
 
   void cellSizeZeroPaintsNothing() {

@@ -60,9 +60,11 @@ class MouseEditingTest : public QObject {
     QTest::mouseMove(&view.view, view.inside(4, 1));                 // 3 was skipped
     QTest::mouseRelease(&view.view, Qt::LeftButton, {}, view.inside(4, 1));
     QTest::mouseMove(&view.view, view.inside(5, 1));
-    for (const auto& [x, expected] :
-         {std::pair{1, CellState::Alive}, {2, CellState::Alive}, {3, CellState::Dead},
-          {4, CellState::Alive}, {5, CellState::Dead}}) {
+    for (const auto& [x, expected] : {std::pair{1, CellState::Alive},
+                                      {2, CellState::Alive},
+                                      {3, CellState::Dead},
+                                      {4, CellState::Alive},
+                                      {5, CellState::Dead}}) {
       QCOMPARE(view.field.cells.at(x, 1).state, expected);
     }
   }
@@ -146,8 +148,8 @@ class MouseEditingTest : public QObject {
   void pixelsOnTheFieldsRightAndBottomEdgeAreOutside() {
     ShownView view(client, fiftyByFifty);
     QCOMPARE(view.view.fieldLayout().offsetY, 10);
-    for (const QPoint outside : {QPoint(450, 100), QPoint(100, 410), QPoint(49, 100),
-                                 QPoint(100, 9)}) {
+    for (const QPoint outside :
+         {QPoint(450, 100), QPoint(100, 410), QPoint(49, 100), QPoint(100, 9)}) {
       QTest::mouseClick(&view.view, Qt::LeftButton, {}, outside);
     }
     QVERIFY(!view.field.fieldEdited);
