@@ -133,9 +133,6 @@ void FieldView::resizeEvent(QResizeEvent*) {
 
 void FieldView::paintEvent(QPaintEvent* event) {
   const QRect area = event->rect();
-  if (area.contains(dirty_.bounds())) {
-    dirty_.clear();
-  }
   if (backBuffer_.size() != size()) {
     backBuffer_ = QImage(size(), QImage::Format_RGB32);
   }
