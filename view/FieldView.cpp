@@ -1,17 +1,36 @@
 #include "view/FieldView.h"
 
+#include <QMouseEvent>
+#include <QPainter>
+#include <QtMath>
 #include <algorithm>
+
+#include "view/FieldRenderer.h"
 
 namespace orvalis {
 
-FieldView::FieldView(LifeField& field, QWidget* parent) : QWidget(parent), field_(field) {
+namespace {
+
+QPoint clientPixel(const QMouseEvent* event) {
+  return {qFloor(event->position().x()), qFloor(event->position().y())};
+}
+
+}  // namespace
+
+FieldView::FieldView(LifeField& field, QWidget* parent)
+    : QWidget(parent),
+      field_(field),
+      editor_(field, layout_, [this](const QRect& area) { markDirty(area); }) {
   setWindowTitle(QStringLiteral("Orvalis V2.0"));
   QPalette background = palette();
   background.setColor(QPalette::Window, Qt::white);
   setPalette(background);
-  setAutoFillBackground(true);
+  // Every paint covers its whole area from the back buffer.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(true);
   layOut();
   setMinimumSize(2 * layout_.columns, 2 * layout_.rows);
+  writeCellPositions(field_.cells, layout_);
 }
 
 // The client size is read from the widget, which knows a new size before
@@ -23,14 +42,15 @@ void FieldView::layOut() {
 }
 
 void FieldView::setFieldSize(int columns, int rows) {
-  layout_.columns = columns;
-  layout_.rows = rows;
+  const FieldSize size = FieldSize{columns, rows}.clamped();
+  layout_.columns = size.columns;
+  layout_.rows = size.rows;
   layOut();
   // The window never grows smaller than 2 pixels a cell; the new minimum
   // holds from the next resize on.
-  setMinimumSize(2 * columns, 2 * rows);
-  const QSize needed(std::max(layout_.clientWidth, 2 * columns),
-                     std::max(layout_.clientHeight, 2 * rows));
+  setMinimumSize(2 * size.columns, 2 * size.rows);
+  const QSize needed(std::max(layout_.clientWidth, 2 * size.columns),
+                     std::max(layout_.clientHeight, 2 * size.rows));
   if (needed != QSize(layout_.clientWidth, layout_.clientHeight)) {
     resize(needed);
     layOut();
@@ -40,27 +60,118 @@ void FieldView::setFieldSize(int columns, int rows) {
 }
 
 void FieldView::relayoutFromControls() {
-  if (!settings_) {
-    return;
-  }
-  layout_.columns = static_cast<int>(settings_->gadgetValue(GadgetId::SizeXSpin));
-  layout_.rows = static_cast<int>(settings_->gadgetValue(GadgetId::SizeYSpin));
+  const FieldSize size = FieldSize{static_cast<int>(settings_->gadgetValue(GadgetId::SizeXSpin)),
+                                   static_cast<int>(settings_->gadgetValue(GadgetId::SizeYSpin))}
+                             .clamped();
+  layout_.columns = size.columns;
+  layout_.rows = size.rows;
   layOut();
+}
+
+void FieldView::middleButton() {
+  if (settings_->gadgetValue(GadgetId::HideCheck) != 0 && restoreHandler_) {
+    restoreHandler_();
+  }
 }
 
 void FieldView::invalidateCell(int x, int y, bool) {
   const Cell& cell = field_.cells.at(x, y);
-  update(cell.pixelX, cell.pixelY, layout_.cellWidth, layout_.cellHeight);
+  dirty_.add(cell.pixelX, cell.pixelY, layout_.cellWidth, layout_.cellHeight);
+  scheduleFlush();
 }
 
 void FieldView::invalidateAll() {
-  update();
+  markDirty(rect());
+}
+
+void FieldView::markDirty(const QRect& area) {
+  dirty_.add(area);
+  scheduleFlush();
+}
+
+// Qt learns of the dirty area once, after the command that caused it has
+// returned: a generation step reports up to 250,000 cells, far too many for
+// one update request each.
+void FieldView::scheduleFlush() {
+  if (!flushQueued_) {
+    flushQueued_ = true;
+    QMetaObject::invokeMethod(
+        this, [this] { flushDirtyArea(); }, Qt::QueuedConnection);
+  }
+}
+
+void FieldView::flushDirtyArea() {
+  flushQueued_ = false;
+  if (!dirty_.isEmpty()) {
+    update(dirty_.bounds());
+    dirty_.clear();
+  }
+}
+
+bool FieldView::simulationRunning() const {
+  return settings_->gadgetValue(GadgetId::StartToggle) != 0;
+}
+
+CellState FieldView::drawingKind() const {
+  if (settings_->gadgetValue(GadgetId::NormalOption) != 0) {
+    return CellState::Alive;
+  }
+  if (settings_->gadgetValue(GadgetId::StaticOption) != 0) {
+    return CellState::Static;
+  }
+  if (settings_->gadgetValue(GadgetId::BlockedOption) != 0) {
+    return CellState::Blocked;
+  }
+  return CellState::Alive;
 }
 
 void FieldView::resizeEvent(QResizeEvent*) {
   layOut();
   writeCellPositions(field_.cells, layout_);
   invalidateAll();
+}
+
+void FieldView::paintEvent(QPaintEvent* event) {
+  const QRect area = event->rect();
+  if (backBuffer_.size() != size()) {
+    backBuffer_ = QImage(size(), QImage::Format_RGB32);
+  }
+  FieldDecoration decoration{settings_->gadgetValue(GadgetId::GridCheck) != 0, std::nullopt};
+  if (!simulationRunning()) {
+    decoration.hoverFrame = editor_.hoverFrame();
+  }
+  renderField(backBuffer_, area, field_.cells, layout_, decoration);
+  QPainter(this).drawImage(area.topLeft(), backBuffer_, area);
+}
+
+void FieldView::mousePressEvent(QMouseEvent* event) {
+  switch (event->button()) {
+    case Qt::LeftButton:
+      editor_.startPainting(clientPixel(event), drawingKind(), simulationRunning());
+      break;
+    case Qt::RightButton:
+      editor_.startErasing(clientPixel(event), simulationRunning());
+      break;
+    case Qt::MiddleButton:
+      middleButton();
+      break;
+    default:
+      break;
+  }
+}
+
+void FieldView::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton) {
+    editor_.endDrag();
+  }
+}
+
+void FieldView::mouseMoveEvent(QMouseEvent* event) {
+  editor_.pointerMoved(clientPixel(event));
+}
+
+void FieldView::leaveEvent(QEvent*) {
+  editor_.pointerLeft();
 }
 
 }  // namespace orvalis

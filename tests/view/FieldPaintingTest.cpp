@@ -1,0 +1,268 @@
+#include <QPaintEvent>
+#include <QScreen>
+#include <QTest>
+
+#include "engine/FieldCommands.h"
+#include "engine/GenerationStep.h"
+#include "tests/view/ShownView.h"
+
+using namespace orvalis;
+using test::ShownView;
+
+namespace {
+
+const QColor white(255, 255, 255);
+const QColor black(0, 0, 0);
+const QColor red(255, 0, 0);
+const QColor aliveGrey(50, 50, 50);
+const QColor birthGrey(220, 220, 220);
+const QColor dieRed(150, 0, 0);
+const QColor staticBlue(0, 0, 150);
+const QColor blockedYellow(250, 250, 0);
+
+// Counts the paint events of a widget and keeps the last painted area.
+class PaintCounter : public QObject {
+ public:
+  explicit PaintCounter(QWidget& widget) { widget.installEventFilter(this); }
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) {
+      ++paints;
+      painted = static_cast<QPaintEvent*>(event)->rect();
+    }
+    return false;
+  }
+  int paints = 0;
+  QRect painted;
+};
+
+// Lets the queued update reach Qt and Qt paint it.
+void settlePaints() {
+  for (int round = 0; round < 3; ++round) {
+    QCoreApplication::processEvents();
+  }
+}
+
+// What the window really shows, as painted step by step (not a fresh paint).
+QImage shownPixels(QWidget& widget) {
+  return widget.screen()
+      ->grabWindow(widget.winId())
+      .toImage()
+      .convertToFormat(QImage::Format_RGB32);
+}
+
+int blackPixelsInRow(const QImage& image, int y) {
+  int count = 0;
+  for (int x = 0; x < image.width(); ++x) {
+    count += image.pixelColor(x, y) == black;
+  }
+  return count;
+}
+
+}  // namespace
+
+class FieldPaintingTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void layoutCentresSquareCellsAndWritesTheirPositions() {
+    ShownView wide(QSize(500, 400), {50, 50});
+    const FieldLayout& layout = wide.view.fieldLayout();
+    QCOMPARE(wide.view.queryClientSize(), QSize(500, 400));
+    QCOMPARE(wide.view.queryCellSize(), QSize(8, 8));
+    QCOMPARE(layout.offsetX, 50);
+    QCOMPARE(layout.offsetY, 0);
+    QCOMPARE(wide.fillOrigin(0, 0), QPoint(51, 1));
+    QCOMPARE(wide.fillOrigin(49, 49), QPoint(50 + 49 * 8 + 1, 49 * 8 + 1));
+
+    ShownView odd(QSize(305, 305), {100, 100});
+    QCOMPARE(odd.view.queryCellSize(), QSize(3, 3));
+    QCOMPARE(odd.view.fieldLayout().offsetX, 2);  // 2 pixels left, 3 right
+    QCOMPARE(odd.view.fieldLayout().offsetY, 2);
+    QCOMPARE(odd.fillOrigin(99, 0), QPoint(2 + 99 * 3 + 1, 3));
+  }
+
+  void fieldSizeGrowsTheWindowToTwoPixelsACell() {
+    ShownView view(QSize(600, 600), {50, 50});
+    view.view.setFieldSize(400, 50);
+    QCOMPARE(view.view.queryClientSize(), QSize(800, 600));
+    QCOMPARE(view.view.queryCellSize(), QSize(2, 2));
+    view.view.setFieldSize(50, 450);
+    QCOMPARE(view.view.queryClientSize(), QSize(800, 900));
+    QCOMPARE(view.view.minimumSize(), QSize(100, 900));
+    // Out-of-range sizes are held within the grid.
+    view.view.setFieldSize(0, 9000);
+    QCOMPARE(view.view.fieldLayout().columns, 1);
+    QCOMPARE(view.view.fieldLayout().rows, 500);
+  }
+
+  void resizeMovesCellsButRelayoutFromControlsDoesNot() {
+    ShownView view(QSize(500, 400), {50, 50});
+    view.view.resize(400, 400);
+    QTRY_COMPARE(view.view.queryClientSize(), QSize(400, 400));
+    QCOMPARE(view.fillOrigin(0, 0), QPoint(1, 1));
+    view.settings.setGadgetValue(GadgetId::SizeXSpin, 100);
+    view.settings.setGadgetValue(GadgetId::SizeYSpin, 80);
+    view.view.relayoutFromControls();
+    QCOMPARE(view.view.queryCellSize(), QSize(4, 4));
+    QCOMPARE(view.view.fieldLayout().columns, 100);
+    QCOMPARE(view.fillOrigin(1, 0), QPoint(9, 1));  // still the old position
+    QCOMPARE(view.view.queryClientSize(), QSize(400, 400));
+  }
+
+  void cellsShowStateAndPreviewColours() {
+    ShownView view(QSize(500, 400), {50, 50});
+    CellGrid& cells = view.field.cells;
+    cells.at(0, 0).state = CellState::Alive;
+    cells.at(1, 0).state = CellState::Static;
+    cells.at(2, 0).state = CellState::Blocked;
+    cells.at(3, 0) = {CellState::Alive, CellState::Dead, PendingMark::Die, 0, 0};
+    cells.at(4, 0).pending = PendingMark::Birth;
+    cells.at(5, 0).pending = PendingMark::Die;  // dead: nothing to show
+    cells.at(6, 0).state = static_cast<CellState>(-1);
+    cells.at(7, 0).state = static_cast<CellState>(7);
+    cells.at(8, 0) = {CellState::Alive, CellState::Dead, PendingMark::Birth, 0, 0};
+    cells.at(9, 0) = {static_cast<CellState>(-5), CellState::Dead, PendingMark::Birth, 0, 0};
+    writeCellPositions(cells, view.view.fieldLayout());
+    const QImage image = view.picture();
+    const QColor colours[] = {aliveGrey, staticBlue, blockedYellow, dieRed,    birthGrey,
+                              white,     white,      aliveGrey,     birthGrey, birthGrey};
+    for (int x = 0; x < 10; ++x) {
+      const QPoint origin = view.fillOrigin(x, 0);
+      // The fill covers exactly 7 x 7 pixels between the grid lines.
+      QCOMPARE(image.pixelColor(origin), colours[x]);
+      QCOMPARE(image.pixelColor(origin + QPoint(6, 6)), colours[x]);
+      QCOMPARE(image.pixelColor(origin + QPoint(7, 3)), white);  // frame off: no grid line
+      QCOMPARE(image.pixelColor(origin + QPoint(3, 7)), white);
+    }
+    QCOMPARE(image.pixelColor(view.fillOrigin(10, 0)), white);
+  }
+
+  void gridLinesOrOneFrame() {
+    // 100 x 100 cells of 3 pixels from (2, 2): the field ends at 302.
+    ShownView view(QSize(305, 305), {100, 100});
+    view.field.cells.at(99, 50).state = CellState::Alive;
+    view.settings.setGadgetValue(GadgetId::GridCheck, 1);
+    QImage image = view.picture();
+    QCOMPARE(blackPixelsInRow(image, 2 + 50 * 3 + 1), 101);
+    // A horizontal line, and the last vertical one beside its end point.
+    QCOMPARE(blackPixelsInRow(image, 2 + 50 * 3), 301);
+    // Lines stop short of their end points: the last vertical line ends
+    // above the last horizontal one, which ends left of it.
+    QCOMPARE(image.pixelColor(302, 301), black);
+    QCOMPARE(image.pixelColor(301, 302), black);
+    QCOMPARE(image.pixelColor(302, 302), white);
+    QCOMPARE(image.pixelColor(303, 150), white);
+    QCOMPARE(image.pixelColor(1, 150), white);
+
+    view.settings.setGadgetValue(GadgetId::GridCheck, 0);
+    image = view.picture();
+    QCOMPARE(blackPixelsInRow(image, 100), 2);
+    QCOMPARE(image.pixelColor(2, 100), black);
+    QCOMPARE(image.pixelColor(301, 100), black);  // one pixel inside the last grid line
+    QCOMPARE(image.pixelColor(302, 100), white);
+    QCOMPARE(blackPixelsInRow(image, 2), 300);
+    QCOMPARE(blackPixelsInRow(image, 301), 300);
+    // Cells are filled after the frame, over its right edge.
+    QCOMPARE(image.pixelColor(301, 2 + 50 * 3 + 1), aliveGrey);
+  }
+
+  void hoverFrameMarksTheCellOnlyWhileStopped() {
+    ShownView view(QSize(500, 400), {50, 50});
+    view.field.cells.at(2, 3).state = CellState::Alive;
+    view.settings.setGadgetValue(GadgetId::GridCheck, 1);
+    QTest::mouseMove(&view.view, view.inside(2, 3));
+    // The frame lies on the cell's left and top grid lines and one pixel
+    // inside its right and bottom ones, over the fill's edge.
+    const int left = 50 + 2 * 8;
+    const int top = 3 * 8;
+    QImage image = view.picture();
+    for (const QPoint corner : {QPoint(left, top), QPoint(left + 7, top), QPoint(left, top + 7),
+                                QPoint(left + 7, top + 7), QPoint(left + 4, top)}) {
+      QCOMPARE(image.pixelColor(corner), red);
+    }
+    QCOMPARE(image.pixelColor(left + 6, top + 6), aliveGrey);
+    QCOMPARE(image.pixelColor(left + 8, top + 4), black);
+    QCOMPARE(image.pixelColor(left + 4, top + 8), black);
+
+    view.settings.setGadgetValue(GadgetId::StartToggle, 1);
+    image = view.picture();
+    QCOMPARE(image.pixelColor(left, top), black);
+    QCOMPARE(image.pixelColor(left + 7, top + 4), aliveGrey);
+
+    view.settings.setGadgetValue(GadgetId::StartToggle, 0);
+    QTest::mouseMove(&view.view, QPoint(20, 20));  // beside the field
+    image = view.picture();
+    QCOMPARE(image.pixelColor(left, top), black);
+    QCOMPARE(image.pixelColor(left + 7, top + 4), aliveGrey);
+
+    // Leaving the window takes the frame away as well.
+    QTest::mouseMove(&view.view, view.inside(2, 3));
+    QCOMPARE(view.picture().pixelColor(left, top), red);
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(&view.view, &leave);
+    QCOMPARE(view.picture().pixelColor(left, top), black);
+  }
+
+  void cellSizeZeroPaintsNothing() {
+    ShownView view(QSize(60, 60), {10, 10});
+    view.field.cells.at(0, 0).state = CellState::Alive;
+    view.settings.setGadgetValue(GadgetId::GridCheck, 1);
+    QCOMPARE(view.picture().pixelColor(view.fillOrigin(0, 0)), aliveGrey);
+    view.settings.setGadgetValue(GadgetId::SizeXSpin, 100);
+    view.view.relayoutFromControls();
+    QCOMPARE(view.view.queryCellSize(), QSize(0, 0));
+    QTest::mouseClick(&view.view, Qt::LeftButton, {}, QPoint(1, 1));
+    const QImage image = view.picture();
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) {
+        QCOMPARE(image.pixelColor(x, y), white);
+      }
+    }
+    QVERIFY(!view.field.fieldEdited);
+  }
+
+  void stepInvalidationsArePaintedOnceAndMatchAFullPaint() {
+    ShownView view(QSize(1000, 1000), {500, 500});
+    view.settings.setGadgetValue(GadgetId::GridCheck, 1);
+    Random random(7);
+    randomFill(view.field, {500, 500}, 50, random);
+    view.view.invalidateAll();
+    settlePaints();
+    PaintCounter counter(view.view);
+    advanceGeneration(view.field, {{500, 500}, true}, &view.view);
+    advanceGeneration(view.field, {{500, 500}, true}, &view.view);
+    settlePaints();
+    QCOMPARE(counter.paints, 1);
+    QCOMPARE(shownPixels(view.view), view.picture());
+
+    // Two far-apart cells: one paint that covers both.
+    counter.paints = 0;  // grabbing paints too
+    view.field.cells.at(0, 0).state = CellState::Static;
+    view.field.cells.at(499, 499).state = CellState::Blocked;
+    view.view.invalidateCell(0, 0, true);
+    view.view.invalidateCell(499, 499, false);
+    settlePaints();
+    QCOMPARE(counter.paints, 1);
+    QVERIFY(counter.painted.contains(QRect(view.fillOrigin(0, 0), QSize(1, 1))));
+    QVERIFY(counter.painted.contains(QRect(view.fillOrigin(499, 499), QSize(1, 1))));
+    QCOMPARE(shownPixels(view.view), view.picture());
+
+    counter.paints = 0;
+    settlePaints();
+    QCOMPARE(counter.paints, 0);  // nothing new, nothing painted
+  }
+
+  void onlyTheDirtyAreaIsRepainted() {
+    ShownView view(QSize(500, 400), {50, 50});
+    PaintCounter counter(view.view);
+    view.field.cells.at(10, 10).state = CellState::Alive;
+    view.view.invalidateCell(10, 10, true);
+    settlePaints();
+    QCOMPARE(counter.paints, 1);
+    QCOMPARE(counter.painted, QRect(view.fillOrigin(10, 10), QSize(8, 8)));
+    QCOMPARE(shownPixels(view.view).pixelColor(view.fillOrigin(10, 10)), aliveGrey);
+  }
+};
+
+QTEST_MAIN(FieldPaintingTest)
+#include "FieldPaintingTest.moc"
