@@ -24,7 +24,10 @@ DateField::DateField(QWidget* parent)
   editor_->setCalendarPopup(true);
   editor_->setDateTimeRange(QDateTime(QDate(1601, 1, 1), QTime(0, 0), Qt::UTC),
                             QDateTime(QDate(9999, 12, 31), QTime(23, 59), Qt::UTC));
-  editor_->setDateTime(QDateTime::currentDateTime().toUTC());
+  // Until a date is set, the greyed editor offers the local time of now.
+  const QDateTime now = QDateTime::currentDateTime();
+  editor_->setDateTime(
+      QDateTime(now.date(), QTime(now.time().hour(), now.time().minute()), Qt::UTC));
   editor_->setEnabled(false);
   setFocusProxy(editor_);
   connect(check_, &QCheckBox::toggled, editor_, &QWidget::setEnabled);

@@ -45,7 +45,7 @@ void makeReadOnly(QLineEdit& edit) {
   edit.setPalette(grey);
 }
 
-QLineEdit* textField(bool readOnly, QWidget* parent) {
+QLineEdit* makeTextField(bool readOnly, QWidget* parent) {
   auto* edit = new QLineEdit(parent);
   if (readOnly) {
     makeReadOnly(*edit);
@@ -53,7 +53,7 @@ QLineEdit* textField(bool readOnly, QWidget* parent) {
   return edit;
 }
 
-QAbstractButton* button(GadgetKind kind, const QString& caption, QWidget* parent) {
+QAbstractButton* makeButton(GadgetKind kind, const QString& caption, QWidget* parent) {
   QAbstractButton* button = nullptr;
   switch (kind) {
     case GadgetKind::Check:
@@ -92,7 +92,7 @@ Gadgets::Gadgets(QWidget& panel, std::function<void(GadgetId)> notify)
         break;
       }
       case GadgetKind::TextField:
-        widget = textField(row.readOnly, &panel);
+        widget = makeTextField(row.readOnly, &panel);
         break;
       case GadgetKind::DateField:
         widget = new DateField(&panel);
@@ -101,9 +101,9 @@ Gadgets::Gadgets(QWidget& panel, std::function<void(GadgetId)> notify)
         widget = new CommentEditor(&panel);
         break;
       case GadgetKind::None:
-        break;
+        continue;
       default: {
-        QAbstractButton* control = button(kind, caption, &panel);
+        QAbstractButton* control = makeButton(kind, caption, &panel);
         QObject::connect(control, &QAbstractButton::clicked, [this, id = row.id] { notify_(id); });
         widget = control;
         break;

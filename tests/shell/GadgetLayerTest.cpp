@@ -8,9 +8,7 @@
 #include <climits>
 
 #include "engine/SettingsRecord.h"
-#include "shell/panel/ControlPanel.h"
-#include "shell/startup/Program.h"
-#include "tests/support/FakeMessageBoxes.h"
+#include "tests/shell/ProgramFixture.h"
 #include "view/FieldView.h"
 
 using namespace orvalis;
@@ -85,27 +83,15 @@ QWidget* control(Gadgets& gadgets, GadgetId id) {
 
 }  // namespace
 
-class GadgetLayerTest : public QObject {
+class GadgetLayerTest : public QObject, test::ProgramFixture {
   Q_OBJECT
 
-  std::unique_ptr<test::FakeMessageBoxes> messages_;
-  std::unique_ptr<Program> program_;
-
-  Gadgets& gadgets() { return program_->controlPanel().gadgets(); }
-  ControlPanel& panel() { return program_->controlPanel(); }
-
  private slots:
-  void init() {
-    messages_ = std::make_unique<test::FakeMessageBoxes>();
-    program_ = std::make_unique<Program>(*messages_);
-  }
-  void cleanup() {
-    program_.reset();
-    messages_.reset();
-  }
+  void init() { startProgram(); }
+  void cleanup() { endProgram(); }
 
   void controlsStandInOrderWithCaptionsAndRectangles() {
-    program_->show();
+    program->show();
     std::vector<QWidget*> inOrder;
     for (QObject* child : panel().children()) {
       if (auto* widget = qobject_cast<QWidget*>(child)) {
@@ -208,7 +194,7 @@ class GadgetLayerTest : public QObject {
 
   void sizeFieldsTakeNoTypingAndReachTheView() {
     Gadgets& g = gadgets();
-    const FieldLayout& layout = program_->mainWindow().fieldLayout();
+    const FieldLayout& layout = program->mainWindow().fieldLayout();
     QCOMPARE(layout.columns, 50);
     QCOMPARE(layout.rows, 50);
 
@@ -248,7 +234,7 @@ class GadgetLayerTest : public QObject {
     QCOMPARE(g.gadgetValue(GadgetId::StartToggle), 1);
     QCOMPARE(g.gadgetValue(GadgetId::InfiniteCheck), 1);
     QCOMPARE(starts, 0);
-    QVERIFY(!program_->field().fieldEdited);
+    QVERIFY(!program->field().fieldEdited);
   }
 
   void optionsFormOneGroup() {
@@ -312,8 +298,7 @@ class GadgetLayerTest : public QObject {
 
   void caretLineIsShadedWhileTheEditorHasFocus() {
     auto* editor = static_cast<QPlainTextEdit*>(gadgets().gadgetHandle(GadgetId::CommentEditor));
-    program_->show();
-    QVERIFY(QTest::qWaitForWindowActive(&panel()));
+    QVERIFY(showWithActivePanel());
     gadgets().focusGadget(GadgetId::CommentEditor);
     QTRY_VERIFY(editor->hasFocus());
     QCOMPARE(editor->extraSelections().size(), 1);
@@ -342,8 +327,7 @@ class GadgetLayerTest : public QObject {
   }
 
   void altLettersAreNoShortcuts() {
-    program_->show();
-    QVERIFY(QTest::qWaitForWindowActive(&panel()));
+    QVERIFY(showWithActivePanel());
     for (Qt::Key key :
          {Qt::Key_S, Qt::Key_G, Qt::Key_I, Qt::Key_H, Qt::Key_L, Qt::Key_Z, Qt::Key_N}) {
       QTest::keyClick(&panel(), key, Qt::AltModifier);
@@ -366,8 +350,7 @@ class GadgetLayerTest : public QObject {
       QVERIFY2(!(widget->focusPolicy() & Qt::TabFocus),
                qPrintable(widget->metaObject()->className()));
     }
-    program_->show();
-    QVERIFY(QTest::qWaitForWindowActive(&panel()));
+    QVERIFY(showWithActivePanel());
     gadgets().focusGadget(GadgetId::AuthorField);
     QWidget* author = gadgets().gadgetHandle(GadgetId::AuthorField);
     QTRY_COMPARE(QApplication::focusWidget(), author);
@@ -413,7 +396,7 @@ class GadgetLayerTest : public QObject {
     QWidget* step = gadgets().gadgetHandle(GadgetId::StepButton);
     step->installEventFilter(&watch);
     QTest::mouseClick(step, Qt::LeftButton);
-    step->setParent(&program_->stepWindow());
+    step->setParent(&program->stepWindow());
     gadgets().moveGadget(GadgetId::StepButton, 0, 0);
     step->show();
     QCOMPARE(step->geometry(), QRect(0, 0, 55, 25));

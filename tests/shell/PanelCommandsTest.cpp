@@ -6,9 +6,7 @@
 #include <QTest>
 
 #include "engine/CellGrid.h"
-#include "shell/panel/ControlPanel.h"
-#include "shell/startup/Program.h"
-#include "tests/support/FakeMessageBoxes.h"
+#include "tests/shell/ProgramFixture.h"
 #include "view/FieldView.h"
 
 using namespace orvalis;
@@ -27,15 +25,11 @@ int aliveCells(const CellGrid& grid, int columns, int rows) {
 
 }  // namespace
 
-class PanelCommandsTest : public QObject {
+class PanelCommandsTest : public QObject, test::ProgramFixture {
   Q_OBJECT
 
-  std::unique_ptr<test::FakeMessageBoxes> messages_;
-  std::unique_ptr<Program> program_;
-
-  Gadgets& gadgets() { return program_->controlPanel().gadgets(); }
-  PanelHooks& hooks() { return program_->controlPanel().hooks(); }
-  CellGrid& cells() { return program_->field().cells; }
+  PanelHooks& hooks() { return panel().hooks(); }
+  CellGrid& cells() { return program->field().cells; }
   QWidget* handle(GadgetId id) { return gadgets().gadgetHandle(id); }
   long long value(GadgetId id) { return gadgets().gadgetValue(id); }
 
@@ -49,24 +43,14 @@ class PanelCommandsTest : public QObject {
   void ctrl(QWidget* target, Qt::Key key, Qt::KeyboardModifiers more = {}) {
     QTest::keyClick(target, key, Qt::ControlModifier | more);
   }
-  void showAndActivatePanel() {
-    program_->show();
-    QVERIFY(QTest::qWaitForWindowActive(&program_->controlPanel()));
-  }
 
  private slots:
-  void init() {
-    messages_ = std::make_unique<test::FakeMessageBoxes>();
-    program_ = std::make_unique<Program>(*messages_);
-  }
-  void cleanup() {
-    program_.reset();
-    messages_.reset();
-  }
+  void init() { startProgram(); }
+  void cleanup() { endProgram(); }
 
   void checkBoxesFlipOnCtrlKeysAndOnceOnClicks() {
-    QWidget* view = &program_->mainWindow();
-    program_->show();
+    QWidget* view = &program->mainWindow();
+    program->show();
     QVERIFY(QTest::qWaitForWindowExposed(view));
     struct PaintCount : QObject {
       int paints = 0;
@@ -90,33 +74,33 @@ class PanelCommandsTest : public QObject {
 
     ctrl(view, Qt::Key_I);
     QCOMPARE(value(GadgetId::InfiniteCheck), 1);
-    QVERIFY(program_->field().fieldEdited);
-    program_->field().fieldEdited = false;
+    QVERIFY(program->field().fieldEdited);
+    program->field().fieldEdited = false;
     click(GadgetId::InfiniteCheck);
     QCOMPARE(value(GadgetId::InfiniteCheck), 0);
-    QVERIFY(program_->field().fieldEdited);
+    QVERIFY(program->field().fieldEdited);
   }
 
   void startFlipsBeforeItsHookRuns() {
     std::vector<long long> seen;
     hooks().startStop = [&] { seen.push_back(value(GadgetId::StartToggle)); };
-    ctrl(&program_->mainWindow(), Qt::Key_S);
+    ctrl(&program->mainWindow(), Qt::Key_S);
     click(GadgetId::StartToggle);
-    ctrl(&program_->mainWindow(), Qt::Key_S);
+    ctrl(&program->mainWindow(), Qt::Key_S);
     QCOMPARE(seen, (std::vector<long long>{1, 0, 1}));
 
     int presentations = 0;
     hooks().presentation = [&] { ++presentations; };
-    ctrl(&program_->mainWindow(), Qt::Key_R);  // running: nothing
+    ctrl(&program->mainWindow(), Qt::Key_R);  // running: nothing
     QCOMPARE(presentations, 0);
     gadgets().setGadgetValue(GadgetId::StartToggle, 0);
-    ctrl(&program_->mainWindow(), Qt::Key_R);
+    ctrl(&program->mainWindow(), Qt::Key_R);
     click(GadgetId::ScreenButton);
     QCOMPARE(presentations, 2);
   }
 
   void focusCommandsSelectTheWholeText() {
-    showAndActivatePanel();
+    QVERIFY(showWithActivePanel());
     QApplication::clipboard()->setText(QStringLiteral("pasted"));
     gadgets().setGadgetText(GadgetId::CommentEditor, "Ein\r\nKommentar");
     gadgets().focusGadget(GadgetId::CommentEditor);
@@ -147,16 +131,16 @@ class PanelCommandsTest : public QObject {
   }
 
   void focusCommandsBringTheFocusBackFromTheMainWindow() {
-    showAndActivatePanel();
-    program_->mainWindow().activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&program_->mainWindow()));
-    ctrl(&program_->mainWindow(), Qt::Key_V);
+    QVERIFY(showWithActivePanel());
+    program->mainWindow().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&program->mainWindow()));
+    ctrl(&program->mainWindow(), Qt::Key_V);
     QTRY_COMPARE(QApplication::focusWidget(), handle(GadgetId::IntervalSpin));
-    QCOMPARE(QApplication::activeWindow(), &program_->controlPanel());
+    QCOMPARE(QApplication::activeWindow(), &panel());
   }
 
   void ctrlZInATextFieldRestoresTheField() {
-    showAndActivatePanel();
+    QVERIFY(showWithActivePanel());
     cells().at(1, 1).state = CellState::Alive;
     cells().at(2, 1).remembered = CellState::Static;
     gadgets().focusGadget(GadgetId::AuthorField);
@@ -167,16 +151,16 @@ class PanelCommandsTest : public QObject {
     QCOMPARE(author->text(), QStringLiteral("abc"));
     QCOMPARE(cells().at(1, 1).state, CellState::Dead);
     QCOMPARE(cells().at(2, 1).state, CellState::Static);
-    QVERIFY(program_->field().fieldEdited);
+    QVERIFY(program->field().fieldEdited);
   }
 
   void ctrlMRemembersTheVisibleField() {
     cells().at(3, 3).state = CellState::Blocked;
     cells().at(60, 3).state = CellState::Alive;  // outside the 50 x 50 field
-    ctrl(&program_->mainWindow(), Qt::Key_M);
+    ctrl(&program->mainWindow(), Qt::Key_M);
     QCOMPARE(cells().at(3, 3).remembered, CellState::Blocked);
     QCOMPARE(cells().at(60, 3).remembered, CellState::Dead);
-    QVERIFY(program_->field().fieldEdited);
+    QVERIFY(program->field().fieldEdited);
   }
 
   void ctrlLClearsTheWholeGridAndTheComment() {
@@ -191,7 +175,7 @@ class PanelCommandsTest : public QObject {
     QCOMPARE(cells().at(10, 10).pending, PendingMark::None);
     QCOMPARE(gadgets().gadgetText(GadgetId::CommentEditor), "");
     QCOMPARE(gadgets().gadgetText(GadgetId::AuthorField), "bleibt");
-    QVERIFY(!program_->field().fieldEdited);
+    QVERIFY(!program->field().fieldEdited);
   }
 
   void randomFillReadsSizeAndPercentAtTheClick() {
@@ -208,15 +192,15 @@ class PanelCommandsTest : public QObject {
     gadgets().setGadgetValue(GadgetId::SizeYSpin, 10);
     gadgets().setGadgetValue(GadgetId::RandomPercentSpin, 100);
     const int outside = aliveCells(cells(), 500, 500) - aliveCells(cells(), 20, 10);
-    ctrl(&program_->mainWindow(), Qt::Key_F);
+    ctrl(&program->mainWindow(), Qt::Key_F);
     QCOMPARE(aliveCells(cells(), 20, 10), 200);
     QCOMPARE(aliveCells(cells(), 500, 500), 200 + outside);
     QCOMPARE(cells().at(5, 5).remembered, CellState::Alive);
-    QVERIFY(!program_->field().fieldEdited);
+    QVERIFY(!program->field().fieldEdited);
   }
 
   void numpadKeysShiftAndArrowKeysDoNot() {
-    QWidget* view = &program_->mainWindow();
+    QWidget* view = &program->mainWindow();
     cells().at(5, 5).state = CellState::Alive;
     ctrl(view, Qt::Key_8, Qt::KeypadModifier);
     QCOMPARE(cells().at(5, 4).state, CellState::Alive);
@@ -227,7 +211,7 @@ class PanelCommandsTest : public QObject {
     ctrl(view, Qt::Key_4, Qt::KeypadModifier);
     QCOMPARE(cells().at(5, 5).state, CellState::Alive);
     QCOMPARE(aliveCells(cells(), 50, 50), 1);
-    QVERIFY(program_->field().fieldEdited);
+    QVERIFY(program->field().fieldEdited);
 
     // Num Lock off, or the digits of the main keyboard: no shift.
     ctrl(view, Qt::Key_Up, Qt::KeypadModifier);
@@ -256,7 +240,7 @@ class PanelCommandsTest : public QObject {
     hooks().openSource = record("openSource");
     hooks().dateNow = record("dateNow");
     hooks().restorePanel = record("restorePanel");
-    QWidget* view = &program_->mainWindow();
+    QWidget* view = &program->mainWindow();
     ctrl(view, Qt::Key_Tab);
     ctrl(view, Qt::Key_P);
     ctrl(view, Qt::Key_D);
@@ -290,11 +274,11 @@ class PanelCommandsTest : public QObject {
     const auto before = snapshot();
     for (int number : {0,  1,  3,  4,  13, 21, 22, 23, 24, 25, 26, 28,
                        29, 31, 33, 35, 37, 38, 40, 41, 42, 43, -1, 7000}) {
-      program_->controlPanel().command(static_cast<GadgetId>(number), CommandSource::Control);
+      panel().command(static_cast<GadgetId>(number), CommandSource::Control);
     }
     QCOMPARE(snapshot(), before);
     QCOMPARE(cells().at(4, 4).state, CellState::Alive);
-    QVERIFY(!program_->field().fieldEdited);
+    QVERIFY(!program->field().fieldEdited);
   }
 };
 
