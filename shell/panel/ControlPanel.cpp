@@ -1,10 +1,172 @@
 #include "shell/panel/ControlPanel.h"
 
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include "engine/FieldCommands.h"
+#include "view/FieldView.h"
+
 namespace orvalis {
+namespace {
 
-ControlPanel::ControlPanel(QWidget* owner)
-    : ToolWindow(owner, QStringLiteral("Life Ctrl"), QSize(170, 570)) {}
+void run(const std::function<void()>& hook) {
+  if (hook) {
+    hook();
+  }
+}
 
-void ControlPanel::command(GadgetId, CommandSource) {}
+}  // namespace
+
+ControlPanel::ControlPanel(FieldView& mainWindow, LifeField& field, Random& random)
+    : ToolWindow(&mainWindow, QStringLiteral("Life Ctrl"), QSize(170, 570)),
+      mainWindow_(mainWindow),
+      field_(field),
+      random_(random),
+      gadgets_(*this, [this](GadgetId id) { command(id, CommandSource::Control); }) {
+  gadgets_.applyStartValues();
+}
+
+void ControlPanel::command(GadgetId id, CommandSource source) {
+  // A click has flipped a toggle or check box already; a Ctrl key has not.
+  const bool fromKey = source == CommandSource::Accelerator;
+  switch (id) {
+    case GadgetId::RestorePanelCommand:
+      run(hooks_.restorePanel);
+      break;
+    case GadgetId::IntervalLabel:
+      focusAndSelectAll(GadgetId::IntervalSpin);
+      break;
+    case GadgetId::CommentLabel:
+      focusAndSelectAll(GadgetId::CommentEditor);
+      break;
+    case GadgetId::AuthorLabel:
+      focusAndSelectAll(GadgetId::AuthorField);
+      break;
+    case GadgetId::SourceLabel:
+      focusAndSelectAll(GadgetId::SourceField);
+      break;
+    case GadgetId::StartToggle:
+      if (fromKey) {
+        flip(id);
+      }
+      run(hooks_.startStop);
+      break;
+    case GadgetId::ScreenButton:
+      if (gadgets_.gadgetValue(GadgetId::StartToggle) == 0) {
+        run(hooks_.presentation);
+      }
+      break;
+    case GadgetId::StepButton:
+      run(hooks_.step);
+      break;
+    case GadgetId::GridCheck:
+      if (fromKey) {
+        flip(id);
+      }
+      mainWindow_.invalidateAll();
+      break;
+    case GadgetId::InfiniteCheck:
+      if (fromKey) {
+        flip(id);
+      }
+      field_.fieldEdited = true;
+      break;
+    case GadgetId::HideCheck:
+      if (fromKey) {
+        flip(id);
+      }
+      break;
+    case GadgetId::RandomButton:
+    case GadgetId::ClearButton:
+    case GadgetId::BackButton:
+    case GadgetId::RememberButton:
+    case GadgetId::ShiftUpButton:
+    case GadgetId::ShiftRightButton:
+    case GadgetId::ShiftDownButton:
+    case GadgetId::ShiftLeftButton:
+      runFieldCommand(id);
+      break;
+    case GadgetId::AboutButton:
+      run(hooks_.about);
+      break;
+    case GadgetId::SaveButton:
+      run(hooks_.save);
+      break;
+    case GadgetId::LoadButton:
+      if (hooks_.load) {
+        hooks_.load();
+        mainWindow_.activateWindow();
+      }
+      break;
+    case GadgetId::OpenSourceButton:
+      run(hooks_.openSource);
+      break;
+    case GadgetId::DateNowButton:
+      run(hooks_.dateNow);
+      break;
+    case GadgetId::SizeXSpin:
+    case GadgetId::SizeYSpin:
+      // Every change reaches the view; an unchanged size again is harmless.
+      mainWindow_.setFieldSize(static_cast<int>(gadgets_.gadgetValue(GadgetId::SizeXSpin)),
+                               static_cast<int>(gadgets_.gadgetValue(GadgetId::SizeYSpin)));
+      break;
+    default:
+      break;
+  }
+}
+
+void ControlPanel::flip(GadgetId id) {
+  gadgets_.setGadgetValue(id, 1 - gadgets_.gadgetValue(id));
+}
+
+void ControlPanel::focusAndSelectAll(GadgetId id) {
+  gadgets_.focusGadget(id);
+  QWidget* handle = gadgets_.gadgetHandle(id);
+  if (auto* edit = qobject_cast<QLineEdit*>(handle)) {
+    edit->selectAll();
+  } else if (auto* editor = qobject_cast<QPlainTextEdit*>(handle)) {
+    editor->selectAll();
+  }
+}
+
+// The settings are read from the gadgets at the moment the command runs.
+void ControlPanel::runFieldCommand(GadgetId id) {
+  const FieldSize size{static_cast<int>(gadgets_.gadgetValue(GadgetId::SizeXSpin)),
+                       static_cast<int>(gadgets_.gadgetValue(GadgetId::SizeYSpin))};
+  const bool wrapEdges = gadgets_.gadgetValue(GadgetId::InfiniteCheck) != 0;
+  switch (id) {
+    case GadgetId::RandomButton: {
+      const auto percent = static_cast<int>(gadgets_.gadgetValue(GadgetId::RandomPercentSpin));
+      gadgets_.setGadgetText(GadgetId::CommentEditor, "");
+      randomFill(field_, size, percent, random_);
+      break;
+    }
+    case GadgetId::ClearButton:
+      gadgets_.setGadgetText(GadgetId::CommentEditor, "");
+      clearAll(field_);
+      break;
+    case GadgetId::BackButton:
+      restoreRemembered(field_, size);
+      break;
+    case GadgetId::RememberButton:
+      rememberField(field_, size);
+      break;
+    case GadgetId::ShiftUpButton:
+      shiftField(field_, size, ShiftDirection::Up, wrapEdges);
+      break;
+    case GadgetId::ShiftRightButton:
+      shiftField(field_, size, ShiftDirection::Right, wrapEdges);
+      break;
+    case GadgetId::ShiftDownButton:
+      shiftField(field_, size, ShiftDirection::Down, wrapEdges);
+      break;
+    case GadgetId::ShiftLeftButton:
+      shiftField(field_, size, ShiftDirection::Left, wrapEdges);
+      break;
+    default:
+      return;
+  }
+  mainWindow_.invalidateAll();
+}
 
 }  // namespace orvalis

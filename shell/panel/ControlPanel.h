@@ -1,9 +1,15 @@
 #pragma once
 
 #include "engine/Gadgets.h"
+#include "shell/panel/Gadgets.h"
+#include "shell/panel/PanelHooks.h"
 #include "shell/startup/ToolWindow.h"
 
 namespace orvalis {
+
+class FieldView;
+class Random;
+struct LifeField;
 
 // How a command reached the panel: from its control (a click, a change) or
 // from a Ctrl key, which leaves toggles and check boxes to the panel to flip.
@@ -13,9 +19,26 @@ enum class CommandSource { Control, Accelerator };
 // through which all commands pass.
 class ControlPanel : public ToolWindow {
  public:
-  explicit ControlPanel(QWidget* owner);
+  // The panel belongs to the main window; the field commands work on
+  // `field` and draw from `random`.
+  ControlPanel(FieldView& mainWindow, LifeField& field, Random& random);
 
+  // Runs command `id`. Numbers that no command has do nothing.
   void command(GadgetId id, CommandSource source);
+
+  Gadgets& gadgets() { return gadgets_; }
+  PanelHooks& hooks() { return hooks_; }
+
+ private:
+  void flip(GadgetId id);
+  void focusAndSelectAll(GadgetId id);
+  void runFieldCommand(GadgetId id);
+
+  FieldView& mainWindow_;
+  LifeField& field_;
+  Random& random_;
+  PanelHooks hooks_;
+  Gadgets gadgets_;
 };
 
 }  // namespace orvalis

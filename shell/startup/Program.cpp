@@ -4,18 +4,47 @@
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QScreen>
 #include <QTranslator>
 #include <QWindow>
+#include <algorithm>
 
 #include "shell/panel/ControlPanel.h"
 #include "shell/startup/ToolWindow.h"
 #include "view/FieldView.h"
 
 namespace orvalis {
+namespace {
+
+// Room for the frames and title bars that the window manager adds.
+constexpr int frameRoom = 32;
+
+// A square field view near the top left of the screen, unless the window
+// was sized or placed already, and the panel to its right, on the screen.
+void placeWindows(QWidget& mainWindow, QWidget& panel) {
+  const QScreen* screen = mainWindow.screen();
+  const QRect area = screen->availableGeometry();
+  if (!mainWindow.testAttribute(Qt::WA_Resized)) {
+    const int side =
+        std::clamp(std::min(area.height(), area.width() - panel.width()) - 3 * frameRoom, 200, 720);
+    mainWindow.resize(side, side);
+  }
+  if (!mainWindow.testAttribute(Qt::WA_Moved)) {
+    mainWindow.move(area.topLeft() + QPoint(frameRoom, frameRoom));
+  }
+  const int panelX = std::min(mainWindow.x() + mainWindow.width() + frameRoom,
+                              area.right() - panel.width() - frameRoom / 2);
+  const int panelY =
+      std::max(area.top(), std::min(mainWindow.y(), area.bottom() - panel.height() - frameRoom));
+  panel.move(panelX, panelY);
+}
+
+}  // namespace
 
 Program::Program(platform::MessageBoxes& messages)
     : messages_(messages), mainWindow_(std::make_unique<FieldView>(field_)) {
-  controlPanel_ = new ControlPanel(mainWindow_.get());
+  controlPanel_ = new ControlPanel(*mainWindow_, field_, random_);
+  mainWindow_->attachSettings(controlPanel_->gadgets());
   stepWindow_ = new ToolWindow(mainWindow_.get(), QStringLiteral("Life Schritt"), QSize(55, 40));
   accelerators_ = std::make_unique<AcceleratorFilter>(
       [this](GadgetId id) { controlPanel_->command(id, CommandSource::Accelerator); });
@@ -27,6 +56,7 @@ Program::~Program() {
 }
 
 void Program::show() {
+  placeWindows(*mainWindow_, *controlPanel_);
   mainWindow_->show();
   controlPanel_->show();
   controlPanel_->activateWindow();

@@ -20,7 +20,8 @@ class Program {
   explicit Program(platform::MessageBoxes& messages);
   ~Program();
 
-  // Shows the main window, then the panel, so that the panel is active.
+  // Places the windows, shows the main window, then the panel, so that the
+  // panel is active.
   void show();
 
   LifeField& field() { return field_; }

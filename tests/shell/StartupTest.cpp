@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QTest>
 
 #include "shell/panel/ControlPanel.h"
@@ -35,6 +36,20 @@ class StartupTest : public QObject {
     QCOMPARE(program.mainWindow().palette().color(QPalette::Window), QColor(Qt::white));
     QVERIFY(!program.field().fieldEdited);
     QVERIFY(messages.shown.empty());
+  }
+
+  void panelStandsBesideTheMainWindowOnTheScreen() {
+    test::FakeMessageBoxes messages;
+    Program program(messages);
+    program.show();
+    const QRect area = program.mainWindow().screen()->availableGeometry();
+    const QRect main = program.mainWindow().geometry();
+    const QRect panel = program.controlPanel().geometry();
+    QCOMPARE(main.width(), main.height());
+    QVERIFY(main.width() >= 200);
+    QVERIFY(panel.left() > main.right());
+    QVERIFY(area.contains(main));
+    QVERIFY(area.contains(panel));
   }
 
   void mainWindowKeepsTwoPixelsPerCell() {

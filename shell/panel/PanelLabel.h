@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QWidget>
+
+namespace orvalis {
+
+// A caption of the panel, left-aligned and wrapped at words, with the letter
+// after "&" underlined. Unlike QLabel it shows the underline without taking
+// Alt+letter as a shortcut: the underlined letters act through Ctrl keys.
+class PanelLabel : public QWidget {
+ public:
+  PanelLabel(const QString& text, QWidget* parent);
+
+  QString text() const { return text_; }
+  void setText(const QString& text);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QString text_;
+};
+
+}  // namespace orvalis

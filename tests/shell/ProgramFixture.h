@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QTest>
+#include <memory>
+
+#include "shell/panel/ControlPanel.h"
+#include "shell/startup/Program.h"
+#include "tests/support/FakeMessageBoxes.h"
+
+namespace orvalis::test {
+
+// A fresh program with fake message boxes for each test function.
+struct ProgramFixture {
+  std::unique_ptr<FakeMessageBoxes> messages;
+  std::unique_ptr<Program> program;
+
+  void startProgram() {
+    messages = std::make_unique<FakeMessageBoxes>();
+    program = std::make_unique<Program>(*messages);
+  }
+  void endProgram() {
+    program.reset();
+    messages.reset();
+  }
+
+  ControlPanel& panel() { return program->controlPanel(); }
+  Gadgets& gadgets() { return panel().gadgets(); }
+
+  // Shows the windows and waits until the panel is the active window.
+  [[nodiscard]] bool showWithActivePanel() {
+    program->show();
+    return QTest::qWaitForWindowActive(&panel());
+  }
+};
+
+}  // namespace orvalis::test
