@@ -9,6 +9,7 @@
 #include <QWindow>
 #include <algorithm>
 
+#include "dialogs/AboutDialog.h"
 #include "shell/panel/ControlPanel.h"
 #include "shell/startup/ToolWindow.h"
 #include "view/FieldView.h"
@@ -45,6 +46,9 @@ Program::Program(platform::MessageBoxes& messages)
     : messages_(messages), mainWindow_(std::make_unique<FieldView>(field_)) {
   controlPanel_ = new ControlPanel(*mainWindow_, field_, random_);
   mainWindow_->attachSettings(controlPanel_->gadgets());
+  PanelHooks& hooks = controlPanel_->hooks();
+  hooks.about = [this] { showAboutDialog(mainWindow_.get()); };
+  hooks.restorePanel = [this] { mainWindow_->middleButton(); };
   stepWindow_ = new ToolWindow(mainWindow_.get(), QStringLiteral("Life Schritt"), QSize(55, 40));
   accelerators_ = std::make_unique<AcceleratorFilter>(
       [this](GadgetId id) { controlPanel_->command(id, CommandSource::Accelerator); });
