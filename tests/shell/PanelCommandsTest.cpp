@@ -261,6 +261,7 @@ class PanelCommandsTest : public QObject, test::ProgramFixture {
   // Options, spin fields other than the size, text fields and unknown
   // numbers change nothing; with no hooks set, nothing happens either.
   void commandsWithoutActionChangeNothing() {
+    hooks() = PanelHooks{};
     cells().at(4, 4).state = CellState::Alive;
     gadgets().setGadgetText(GadgetId::CommentEditor, "bleibt");
     const auto snapshot = [&] {
