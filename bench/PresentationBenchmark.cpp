@@ -32,7 +32,7 @@ void BM_PresentationFrame(benchmark::State& state) {
   PresentationScene scene;
   const bool gridLines = state.range(0) != 0;
   for (auto _ : state) {
-    drawField(scene.screen, scene.field.cells, scene.layout, gridLines);
+    drawPresentationFrame(scene.screen, scene.field.cells, scene.layout, gridLines);
     generationStep(scene.field.cells, {fullField, true}, false, nullptr);
     scene.screen.presentFrame();
   }
@@ -42,7 +42,7 @@ BENCHMARK(BM_PresentationFrame)->ArgName("grid")->Arg(1)->Arg(0)->Unit(benchmark
 void BM_PresentationRedraw(benchmark::State& state) {
   PresentationScene scene;
   for (auto _ : state) {
-    drawField(scene.screen, scene.field.cells, scene.layout, true);
+    drawPresentationFrame(scene.screen, scene.field.cells, scene.layout, true);
     benchmark::ClobberMemory();
   }
 }

@@ -37,8 +37,8 @@ void drawGridLines(ScreenLayer& screen, const ScreenLayout& layout) {
 
 }  // namespace
 
-void drawField(ScreenLayer& screen, const CellGrid& grid, const ScreenLayout& layout,
-               bool gridLines) {
+void drawPresentationFrame(ScreenLayer& screen, const CellGrid& grid, const ScreenLayout& layout,
+                           bool gridLines) {
   screen.clearBackBuffer(screenColour::background);
   screen.beginDrawing();
   screen.setOutlineMode(true);

@@ -20,7 +20,7 @@ inline constexpr QRgb living = 0xFF323232;  // any other cell that is drawn
 // One whole picture of the field into the back buffer: white, then the grid
 // lines or the frame, then every living, fixed or about-to-be-born cell at
 // the position stored in it. Dead cells show the background.
-void drawField(ScreenLayer& screen, const CellGrid& grid, const ScreenLayout& layout,
-               bool gridLines);
+void drawPresentationFrame(ScreenLayer& screen, const CellGrid& grid, const ScreenLayout& layout,
+                           bool gridLines);
 
 }  // namespace orvalis

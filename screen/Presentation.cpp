@@ -127,7 +127,8 @@ void runPresentation(LifeField& field, GadgetAccess& settings, FieldView& view, 
   do {
     while (screen.processWindowEvents()) {
     }
-    drawField(screen, field.cells, layout, settings.gadgetValue(GadgetId::GridCheck) != 0);
+    drawPresentationFrame(screen, field.cells, layout,
+                          settings.gadgetValue(GadgetId::GridCheck) != 0);
     // Strictly after the interval; told as a difference, which cannot
     // overflow whatever number the interval's text holds.
     const long long now = screen.tickCount();

@@ -75,7 +75,6 @@ bool QtScreenLayer::enterFullScreen(int width, int height, int bitsPerPixel, con
     window_->setGeometry(screen->geometry());
   }
   window_->showFullScreen();
-  window_->raise();
   window_->activateWindow();
   fullScreen_ = screen && waitUntilCovering(*window_, *screen);
   if (!fullScreen_) {

@@ -21,7 +21,7 @@ struct Screen {
     const ScreenLayout layout =
         screenLayout(layer.primaryScreenSize().width(), layer.primaryScreenSize().height(), size);
     writeScreenPositions(grid, layout);
-    drawField(layer, grid, layout, gridLines);
+    drawPresentationFrame(layer, grid, layout, gridLines);
     layer.presentFrame();
     return layer.lastFrame();
   }
