@@ -39,6 +39,8 @@ void BM_PresentationFrame(benchmark::State& state) {
 }
 BENCHMARK(BM_PresentationFrame)->ArgName("grid")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
+// The redraw alone of a field that stays half alive, as after a random fill
+// (a running field thins out within a few hundred generations).
 void BM_PresentationRedraw(benchmark::State& state) {
   PresentationScene scene;
   for (auto _ : state) {
