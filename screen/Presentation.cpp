@@ -129,7 +129,7 @@ void runPresentation(LifeField& field, GadgetAccess& settings, FieldView& view, 
     }
     drawPresentationFrame(screen, field.cells, layout,
                           settings.gadgetValue(GadgetId::GridCheck) != 0);
-    // Strictly after the interval; told as a difference, which cannot
+    // Strictly after the interval, compared as a difference, which cannot
     // overflow whatever number the interval's text holds.
     const long long now = screen.tickCount();
     if (state.wantsGeneration() && now - lastStepTime > values.stepInterval) {
