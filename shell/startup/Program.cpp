@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "dialogs/AboutDialog.h"
+#include "screen/PresentationCommand.h"
 #include "shell/panel/ControlPanel.h"
 #include "shell/startup/ToolWindow.h"
 #include "view/FieldView.h"
@@ -49,6 +50,10 @@ Program::Program(platform::MessageBoxes& messages)
   PanelHooks& hooks = controlPanel_->hooks();
   hooks.about = [this] { showAboutDialog(mainWindow_.get()); };
   hooks.restorePanel = [this] { mainWindow_->middleButton(); };
+  hooks.presentation = [this] {
+    startPresentation(field_, controlPanel_->gadgets(), *mainWindow_, random_,
+                      [this](bool suspended) { accelerators_->setSuspended(suspended); });
+  };
   stepWindow_ = new ToolWindow(mainWindow_.get(), QStringLiteral("Life Schritt"), QSize(55, 40));
   accelerators_ = std::make_unique<AcceleratorFilter>(
       [this](GadgetId id) { controlPanel_->command(id, CommandSource::Accelerator); });
