@@ -324,7 +324,10 @@ TEST(BadPicture, TruncatedAndCorruptPicturesAreRefused) {
   png[40] = static_cast<char>(png[40] ^ 0x55);  // inside the pixel data: the CRC no longer fits
   EXPECT_FALSE(decodePicture(png));
   const std::string bmp = test::bmpBytes(image);
-  EXPECT_FALSE(decodePicture(bmp.substr(0, 30)));
+  for (const std::size_t length :
+       {std::size_t{30}, std::size_t{60}, bmp.size() / 2, bmp.size() - 3}) {
+    EXPECT_FALSE(decodePicture(bmp.substr(0, length))) << length << " of " << bmp.size();
+  }
   EXPECT_FALSE(decodePicture(withBmpSize(bmp, 0, 48)));
   EXPECT_FALSE(decodePicture(withBmpSize(bmp, -64, 48)));
 }
