@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QImageReader>
 #include <QRgb>
+#include <QtGlobal>
 
 #include <cstdint>
 #include <cstdlib>
@@ -64,6 +65,21 @@ bool holdsAllRows(std::string_view content) {
          pixelOffset + rowBytes * (height - 1) + lastRowBytes;
 }
 
+// Qt's reader reports what it finds wrong in a bitmap on standard error;
+// like the other decoders it stays silent here. The program has one thread,
+// so no other message is lost meanwhile.
+class QuietQtMessages {
+ public:
+  QuietQtMessages() : previous_(qInstallMessageHandler(&ignore)) {}
+  QuietQtMessages(const QuietQtMessages&) = delete;
+  QuietQtMessages& operator=(const QuietQtMessages&) = delete;
+  ~QuietQtMessages() { qInstallMessageHandler(previous_); }
+
+ private:
+  static void ignore(QtMsgType, const QMessageLogContext&, const QString&) {}
+  QtMessageHandler previous_;
+};
+
 }  // namespace
 
 bool looksLikeBmp(std::string_view content) {
@@ -74,6 +90,7 @@ std::unique_ptr<RgbPicture> decodeBmp(std::string_view content) {
   if (!looksLikeBmp(content) || !holdsAllRows(content)) {
     return nullptr;
   }
+  const QuietQtMessages quiet;
   QByteArray bytes =
       QByteArray::fromRawData(content.data(), static_cast<qsizetype>(content.size()));
   QBuffer buffer(&bytes);

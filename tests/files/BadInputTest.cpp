@@ -202,14 +202,7 @@ TEST(BadLifeFile, EmptyAndCutHeadersReadAsZeros) {
 }
 
 std::string lifeHeader(std::int32_t columns, std::int32_t rows) {
-  std::string bytes(20, '\0');
-  for (int k = 0; k < 4; ++k) {
-    bytes[static_cast<std::size_t>(4 + k)] =
-        static_cast<char>((static_cast<std::uint32_t>(columns) >> (8 * k)) & 0xFF);
-    bytes[static_cast<std::size_t>(8 + k)] =
-        static_cast<char>((static_cast<std::uint32_t>(rows) >> (8 * k)) & 0xFF);
-  }
-  return bytes;
+  return test::lifeFileHeader(0, columns, rows);
 }
 
 TEST(BadLifeFile, NegativeSizesReadNoCells) {
@@ -277,12 +270,8 @@ std::string withJpegSize(const std::string& jpeg, std::uint16_t width, std::uint
 
 std::string withBmpSize(const std::string& bmp, std::int32_t width, std::int32_t height) {
   std::string patched = bmp;
-  for (int k = 0; k < 4; ++k) {
-    patched[static_cast<std::size_t>(18 + k)] =
-        static_cast<char>((static_cast<std::uint32_t>(width) >> (8 * k)) & 0xFF);
-    patched[static_cast<std::size_t>(22 + k)] =
-        static_cast<char>((static_cast<std::uint32_t>(height) >> (8 * k)) & 0xFF);
-  }
+  test::putLittleEndian(patched, 18, static_cast<std::uint32_t>(width));
+  test::putLittleEndian(patched, 22, static_cast<std::uint32_t>(height));
   return patched;
 }
 

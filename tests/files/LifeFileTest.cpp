@@ -8,19 +8,7 @@
 namespace orvalis {
 namespace {
 
-std::string int32Bytes(std::int32_t value) {
-  std::string bytes;
-  for (int k = 0; k < 4; ++k) {
-    bytes += static_cast<char>((static_cast<std::uint32_t>(value) >> (8 * k)) & 0xFF);
-  }
-  return bytes;
-}
-
-std::string header(std::int32_t interval, std::int32_t columns, std::int32_t rows,
-                   std::int32_t grid = 0, std::int32_t infinite = 0) {
-  return int32Bytes(interval) + int32Bytes(columns) + int32Bytes(rows) + int32Bytes(grid) +
-         int32Bytes(infinite);
-}
+using test::lifeFileHeader;
 
 TEST(LifeFile, BlinkerIsWrittenByteForByteAndNamesTheFile) {
   SettingsRecord settings;
@@ -72,7 +60,7 @@ TEST(LifeFile, SmallestFileAndIntervalTextThatIsNoNumber) {
   settings.setGadgetText(GadgetId::IntervalSpin, "schnell");
   CellGrid grid;
   const std::string bytes = lifeFileBytes(settings, grid);
-  EXPECT_EQ(bytes, header(0, 1, 1) + std::string(1, '\0'));
+  EXPECT_EQ(bytes, lifeFileHeader(0, 1, 1) + std::string(1, '\0'));
 
   SettingsRecord reader;
   applyLifeFile(bytes, "eins.lif", reader, grid);
@@ -87,8 +75,8 @@ TEST(LifeFile, ASmallerFileOverwritesOnlyItsRectangle) {
     }
   }
   SettingsRecord settings;
-  applyLifeFile(header(500, 2, 2) + std::string("\x01\x02\x03\x00", 4), "klein.lif", settings,
-                grid);
+  applyLifeFile(lifeFileHeader(500, 2, 2) + std::string("\x01\x02\x03\x00", 4), "klein.lif",
+                settings, grid);
   EXPECT_EQ(settings.gadgetValue(GadgetId::SizeXSpin), 2);
   EXPECT_EQ(grid.at(0, 0).state, CellState::Alive);
   EXPECT_EQ(grid.at(1, 0).state, CellState::Static);
@@ -102,13 +90,14 @@ TEST(LifeFile, MissingBytesReadAsZero) {
   SettingsRecord settings;
   CellGrid grid;
   grid.at(2, 1).state = CellState::Alive;
-  applyLifeFile(header(1000, 3, 3, 1).substr(0, 12) + std::string("\x01", 1), "kurz.lif", settings,
-                grid);
+  applyLifeFile(lifeFileHeader(1000, 3, 3, 1).substr(0, 12) + std::string("\x01", 1), "kurz.lif",
+                settings, grid);
   EXPECT_EQ(settings.gadgetValue(GadgetId::SizeYSpin), 3);
   EXPECT_EQ(settings.gadgetValue(GadgetId::GridCheck), 1) << "the one byte left is its low byte";
   EXPECT_EQ(grid.at(2, 1).state, CellState::Dead);
 
-  applyLifeFile(header(1000, 3, 3) + std::string("\x01\x01", 2), "kurz.lif", settings, grid);
+  applyLifeFile(lifeFileHeader(1000, 3, 3) + std::string("\x01\x01", 2), "kurz.lif", settings,
+                grid);
   EXPECT_EQ(grid.at(0, 0).state, CellState::Alive);
   EXPECT_EQ(grid.at(1, 0).state, CellState::Alive);
   EXPECT_EQ(grid.at(2, 0).state, CellState::Dead);
@@ -137,9 +126,9 @@ TEST(LifeFile, StrayCellBytesAreKeptBothWays) {
 TEST(LifeFile, CommentLinesEndAtCrLfOrZeroBytes) {
   SettingsRecord settings;
   CellGrid grid;
-  applyLifeFile(header(1, 1, 1) + std::string("\x00"
-                                              "a\rb\nc\r\nd\0e\n\r",
-                                              13),
+  applyLifeFile(lifeFileHeader(1, 1, 1) + std::string("\x00"
+                                                      "a\rb\nc\r\nd\0e\n\r",
+                                                      13),
                 "c.lif", settings, grid);
   EXPECT_EQ(settings.gadgetText(GadgetId::CommentEditor), "abcde");
 }

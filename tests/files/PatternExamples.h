@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "engine/CellGrid.h"
@@ -54,5 +55,25 @@ inline const std::string blinkerLifeFile = std::string(
     "Blinker\r\nPeriode 2"
     "\r\n",
     49);
+
+// Writes `value` as `size` little-endian bytes at `offset`.
+inline void putLittleEndian(std::string& bytes, std::size_t offset, std::uint32_t value,
+                            int size = 4) {
+  for (int k = 0; k < size; ++k) {
+    bytes[offset + static_cast<std::size_t>(k)] = static_cast<char>((value >> (8 * k)) & 0xFF);
+  }
+}
+
+// The 20-byte header of a Life file.
+inline std::string lifeFileHeader(std::int32_t interval, std::int32_t columns, std::int32_t rows,
+                                  std::int32_t grid = 0, std::int32_t infinite = 0) {
+  std::string bytes(20, '\0');
+  std::size_t offset = 0;
+  for (const std::int32_t value : {interval, columns, rows, grid, infinite}) {
+    putLittleEndian(bytes, offset, static_cast<std::uint32_t>(value));
+    offset += 4;
+  }
+  return bytes;
+}
 
 }  // namespace orvalis::test
