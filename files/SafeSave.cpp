@@ -85,6 +85,10 @@ bool saveFileReplacing(const std::string& path, std::string_view bytes) {
   if (target.empty() || target.back() == '/') {
     return false;
   }
+  // A write-protected file is not replaced behind its owner's back.
+  if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0) {
+    return false;
+  }
   std::string temporary;
   FileDescriptor file = createTemporaryFile(folderOf(target), temporary);
   if (!file.isOpen()) {

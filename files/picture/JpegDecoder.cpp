@@ -37,7 +37,7 @@ void limitScans(j_common_ptr info) {
   }
 }
 
-// The largest picture's decoder needs far less; this only bounds what a
+// Even the largest picture allowed needs less; this only bounds what a
 // hostile file can make libjpeg allocate.
 constexpr long decoderMemoryBytes = 1024L * 1024 * 1024;
 

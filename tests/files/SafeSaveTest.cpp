@@ -6,6 +6,7 @@
 
 #include <csignal>
 #include <filesystem>
+#include <functional>
 
 #include "engine/SettingsRecord.h"
 #include "files/LifeFile.h"
@@ -89,6 +90,35 @@ TEST(SafeSave, AWriteThatFailsHalfWayKeepsTheOldFile) {
   EXPECT_EQ(WEXITSTATUS(status), 0) << "the failed write was reported";
   EXPECT_EQ(test::fileContent(path), old);
   EXPECT_EQ(folderEntries(folder), std::vector<std::string>{"muster.lif"});
+}
+
+// Runs `save` in a child process as the user "nobody" and gives its result.
+bool savedAsAnotherUser(const std::function<bool()>& save) {
+  const pid_t child = ::fork();
+  if (child == 0) {
+    const uid_t nobody = 65534;
+    ::_exit(::setgid(nobody) == 0 && ::setuid(nobody) == 0 && save() ? 0 : 1);
+  }
+  int status = 0;
+  return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+         WEXITSTATUS(status) == 0;
+}
+
+TEST(SafeSave, AWriteProtectedFileIsNotReplaced) {
+  if (::geteuid() != 0) {
+    GTEST_SKIP() << "needs root to act as another user";
+  }
+  const test::TempFolder folder;
+  ASSERT_EQ(::chmod(folder.folder().c_str(), 0777), 0);
+  const std::string locked = folder.write("geschuetzt.lif", "alt");
+  ASSERT_EQ(::chmod(locked.c_str(), 0444), 0);
+  const std::string open = folder.write("offen.lif", "alt");
+  ASSERT_EQ(::chmod(open.c_str(), 0666), 0);
+
+  EXPECT_FALSE(savedAsAnotherUser([&] { return saveFileReplacing(locked, "neu"); }));
+  EXPECT_EQ(test::fileContent(locked), "alt");
+  EXPECT_TRUE(savedAsAnotherUser([&] { return saveFileReplacing(open, "neu"); }));
+  EXPECT_EQ(test::fileContent(open), "neu");
 }
 
 }  // namespace
