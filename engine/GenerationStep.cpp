@@ -124,12 +124,14 @@ ORVALIS_VECTOR_CLONES void loadColumn(const Cell* column, int rows, bool wrapEdg
   if (applied) {
     for (int y = 0; y < rows; ++y) {
       const std::uint32_t mark = markOf(lowWord(column[y]));
-      applied[y] = apply & ((mark == raw(PendingMark::Birth)) | (mark == raw(PendingMark::Die)));
+      // Bitwise on purpose: no branches on unpredictable marks.
+      applied[y] = static_cast<std::uint8_t>(
+          int{apply} & (int{mark == raw(PendingMark::Birth)} | int{mark == raw(PendingMark::Die)}));
     }
   }
   for (int y = 0; y < rows; ++y) {
-    living[y + 1] = static_cast<std::uint8_t>((states[y] == raw(CellState::Alive)) |
-                                              (states[y] == raw(CellState::Static)));
+    living[y + 1] = static_cast<std::uint8_t>(states[y] == raw(CellState::Alive) ||
+                                              states[y] == raw(CellState::Static));
   }
   living[0] = wrapEdges ? living[rows] : 0;
   living[rows + 1] = wrapEdges ? living[1] : 0;
@@ -165,9 +167,9 @@ ORVALIS_VECTOR_CLONES void judgeColumn(Cell* column, int rows, const std::int8_t
     // Every judged cell is repainted except a dead one that stays dead.
     for (int y = 0; y < rows; ++y) {
       const bool judged = states[y] < raw(CellState::Static);
-      const bool staysDead =
-          (states[y] == raw(CellState::Dead)) & (marks[y] == raw(PendingMark::Keep));
-      repainted[y] = judged & !staysDead;
+      const int staysDead =
+          int{states[y] == raw(CellState::Dead)} & int{marks[y] == raw(PendingMark::Keep)};
+      repainted[y] = static_cast<std::uint8_t>(int{judged} & (staysDead ^ 1));
     }
   }
 }

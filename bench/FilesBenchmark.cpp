@@ -1,0 +1,114 @@
+#include <benchmark/benchmark.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+
+#include "engine/FieldCommands.h"
+#include "engine/Random.h"
+#include "engine/SettingsRecord.h"
+#include "files/LifeFile.h"
+#include "files/LifeXmlApply.h"
+#include "files/LifeXmlReader.h"
+#include "files/LifeXmlWriter.h"
+#include "files/picture/PictureImport.h"
+#include "files/picture/Resample.h"
+
+namespace orvalis {
+namespace {
+
+constexpr FieldSize fullField{500, 500};
+
+// A 500 x 500 field, half alive, with the settings to match.
+struct FullPattern {
+  SettingsRecord settings;
+  LifeField field;
+
+  FullPattern() {
+    settings.setGadgetValue(GadgetId::SizeXSpin, fullField.columns);
+    settings.setGadgetValue(GadgetId::SizeYSpin, fullField.rows);
+    settings.setGadgetText(GadgetId::CommentEditor, "Zufall\r\nhalb voll");
+    Random random(42);
+    randomFill(field, fullField, 50, random);
+  }
+};
+
+std::string benchPath(const char* name) {
+  return (std::filesystem::temp_directory_path() /
+          ("orvalis-bench-" + std::to_string(::getpid()) + "-" + name))
+      .string();
+}
+
+void BM_WriteLifeXml(benchmark::State& state) {
+  FullPattern pattern;
+  const std::string path = benchPath("voll.lxm");
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(writeLifeXml(path, pattern.settings, pattern.field.cells));
+  }
+  state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(path));
+  std::filesystem::remove(path);
+}
+BENCHMARK(BM_WriteLifeXml)->Unit(benchmark::kMillisecond);
+
+void BM_ReadLifeXml(benchmark::State& state) {
+  FullPattern pattern;
+  const std::string path = benchPath("voll.lxm");
+  writeLifeXml(path, pattern.settings, pattern.field.cells);
+  SettingsRecord settings;
+  CellGrid grid;
+  for (auto _ : state) {
+    const auto document = readLifeXml(path);
+    benchmark::DoNotOptimize(applyLifeXml(*document, ApplyMode::Full, path, settings, grid));
+  }
+  std::filesystem::remove(path);
+}
+BENCHMARK(BM_ReadLifeXml)->Unit(benchmark::kMillisecond);
+
+void BM_WriteLifeFile(benchmark::State& state) {
+  FullPattern pattern;
+  const std::string path = benchPath("voll.lif");
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(writeLifeFile(path, pattern.settings, pattern.field.cells));
+  }
+  std::filesystem::remove(path);
+}
+BENCHMARK(BM_WriteLifeFile)->Unit(benchmark::kMillisecond);
+
+void BM_ReadLifeFile(benchmark::State& state) {
+  FullPattern pattern;
+  const std::string path = benchPath("voll.lif");
+  writeLifeFile(path, pattern.settings, pattern.field.cells);
+  SettingsRecord settings;
+  CellGrid grid;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(readLifeFile(path, settings, grid));
+  }
+  std::filesystem::remove(path);
+}
+BENCHMARK(BM_ReadLifeFile)->Unit(benchmark::kMillisecond);
+
+// A 4000 x 3000 photo-sized picture fitted to the full field and turned
+// into cells: the work of an import after decoding.
+void BM_FitPictureToField(benchmark::State& state) {
+  CellGrid grid;
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto picture = RgbPicture::create(4000, 3000);
+    for (int y = 0; y < picture->height(); ++y) {
+      std::uint8_t* row = picture->row(y);
+      for (int x = 0; x < 3 * picture->width(); ++x) {
+        row[x] = static_cast<std::uint8_t>(x ^ y);
+      }
+    }
+    state.ResumeTiming();
+    const auto fitted = fittedPicture(std::move(picture), fullField);
+    writePictureCells(*fitted, fullField, 128, false, grid);
+  }
+}
+BENCHMARK(BM_FitPictureToField)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace orvalis
+
+BENCHMARK_MAIN();

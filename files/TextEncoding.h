@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace orvalis {
+
+// The program's texts are ISO-8859-1 bytes; LifeXML files and the file
+// system speak UTF-8.
+
+// Every byte of 128 or more becomes its two-byte UTF-8 sequence.
+std::string latin1ToUtf8(std::string_view latin1);
+
+// Characters beyond ISO-8859-1, and bytes that are no valid UTF-8, become '?'.
+std::string utf8ToLatin1(std::string_view utf8);
+
+// What the file-name field shows for a path: its file part in the program's
+// text.
+std::string fileNameText(const std::string& path);
+
+}  // namespace orvalis

@@ -1,0 +1,28 @@
+#include "files/picture/PictureLoader.h"
+
+#include "files/RegularFile.h"
+#include "files/picture/BmpDecoder.h"
+#include "files/picture/JpegDecoder.h"
+#include "files/picture/PngDecoder.h"
+
+namespace orvalis {
+
+std::unique_ptr<RgbPicture> decodePicture(std::string_view content) {
+  if (looksLikeJpeg(content)) {
+    return decodeJpeg(content);
+  }
+  if (looksLikePng(content)) {
+    return decodePng(content);
+  }
+  if (looksLikeBmp(content)) {
+    return decodeBmp(content);
+  }
+  return nullptr;
+}
+
+std::unique_ptr<RgbPicture> loadPicture(const std::string& path) {
+  const auto content = readRegularFile(path, maxPictureFileBytes);
+  return content ? decodePicture(*content) : nullptr;
+}
+
+}  // namespace orvalis

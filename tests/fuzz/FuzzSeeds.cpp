@@ -1,0 +1,67 @@
+// Writes the fuzz targets' seed files and makes their corpus folders under
+// the folder given as argument.
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "engine/SettingsRecord.h"
+#include "files/LifeFile.h"
+#include "files/LifeXmlWriter.h"
+#include "tests/files/PatternExamples.h"
+#include "tests/support/TestPictures.h"
+
+namespace {
+
+using namespace orvalis;
+namespace fs = std::filesystem;
+
+void writeSeeds(const fs::path& root, const std::string& target,
+                const std::vector<std::pair<std::string, std::string>>& seeds) {
+  fs::create_directories(root / "corpus" / target);
+  fs::create_directories(root / "seeds" / target);
+  for (const auto& [name, bytes] : seeds) {
+    std::ofstream(root / "seeds" / target / name, std::ios::binary) << bytes;
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::cerr << "usage: fuzz_seeds FOLDER\n";
+    return 2;
+  }
+  const fs::path root = argv[1];
+
+  SettingsRecord settings;
+  CellGrid grid;
+  test::setUpBlinker(settings, grid);
+  grid.at(0, 0).state = CellState::Static;
+  grid.at(2, 2).state = CellState::Blocked;
+  settings.setGadgetText(GadgetId::AuthorField, "Anna & \xDF");
+  settings.setGadgetText(GadgetId::SourceField, "http://x/?a='1'");
+  writeSeeds(root, "fuzz_lifexml",
+             {{"blinker.lxm", test::blinkerLifeXml}, {"muster.lxm", lifeXmlText(settings, grid)}});
+  writeSeeds(
+      root, "fuzz_lifefile",
+      {{"blinker.lif", test::blinkerLifeFile}, {"muster.lif", lifeFileBytes(settings, grid)}});
+
+  const test::TestImage image = test::paintedImage(9, 7, [](int x, int y) {
+    return Rgb{static_cast<std::uint8_t>(28 * x), static_cast<std::uint8_t>(36 * y), 99};
+  });
+  writeSeeds(root, "fuzz_picture",
+             {{"farbe.jpg", test::jpegBytes(image)},
+              {"grau.jpg", test::jpegBytes(image, test::JpegKind::Grey)},
+              {"stufen.jpg", test::jpegBytes(image, test::JpegKind::Progressive)},
+              {"farbe.png", test::pngBytes(image)},
+              {"palette.png", test::pngBytes(image, test::PngKind::Palette)},
+              {"grau16.png", test::pngBytes(image, test::PngKind::Grey16)},
+              {"alpha.png", test::pngBytes(image, test::PngKind::RgbAlpha)},
+              {"zeilen.png", test::pngBytes(image, test::PngKind::Interlaced)},
+              {"unten.bmp", test::bmpBytes(image, false)},
+              {"oben.bmp", test::bmpBytes(image, true)}});
+  return 0;
+}

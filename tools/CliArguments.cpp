@@ -1,0 +1,173 @@
+#include "tools/CliArguments.h"
+
+#include <charconv>
+#include <string_view>
+
+#include "tools/PatternFiles.h"
+
+namespace orvalis::cli {
+namespace {
+
+constexpr long long maxGenerations = 1'000'000'000;
+
+// A whole decimal number within [minimum, maximum], nothing else.
+std::optional<long long> wholeNumber(std::string_view text, long long minimum, long long maximum) {
+  long long value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size() || value < minimum ||
+      value > maximum) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+// COLUMNSxROWS, each 1 to 500.
+std::optional<FieldSize> fieldSize(std::string_view text) {
+  const std::size_t separator = text.find_first_of("xX");
+  if (separator == std::string_view::npos) {
+    return std::nullopt;
+  }
+  const auto columns = wholeNumber(text.substr(0, separator), 1, gridColumns);
+  const auto rows = wholeNumber(text.substr(separator + 1), 1, gridRows);
+  if (!columns || !rows) {
+    return std::nullopt;
+  }
+  return FieldSize{static_cast<int>(*columns), static_cast<int>(*rows)};
+}
+
+std::optional<CliCommand> commandNamed(std::string_view name) {
+  if (name == "convert") {
+    return CliCommand::Convert;
+  }
+  if (name == "run") {
+    return CliCommand::Run;
+  }
+  if (name == "info") {
+    return CliCommand::Info;
+  }
+  if (name == "help" || name == "--help" || name == "-h") {
+    return CliCommand::Help;
+  }
+  return std::nullopt;
+}
+
+class Parser {
+ public:
+  explicit Parser(const std::vector<std::string>& args) : args_(args) {}
+
+  std::variant<CliArguments, std::string> parse() {
+    if (args_.empty()) {
+      return std::string("no command given");
+    }
+    const auto command = commandNamed(args_[0]);
+    if (!command) {
+      return "unknown command '" + args_[0] + "'";
+    }
+    result_.command = *command;
+    if (*command == CliCommand::Help) {
+      return result_;
+    }
+    std::vector<std::string> files;
+    for (next_ = 1; next_ < args_.size();) {
+      const std::string& arg = args_[next_++];
+      if (arg.size() > 2 && arg.rfind("--", 0) == 0) {
+        if (auto problem = option(arg)) {
+          return *problem;
+        }
+      } else {
+        files.push_back(arg);
+      }
+    }
+    return finish(files);
+  }
+
+ private:
+  // The value of an option, given as --name=value or as the next argument.
+  std::optional<std::string> value(const std::string& arg, std::string_view name) {
+    if (arg.size() > name.size() && arg[name.size()] == '=') {
+      return arg.substr(name.size() + 1);
+    }
+    if (arg.size() == name.size() && next_ < args_.size()) {
+      return args_[next_++];
+    }
+    return std::nullopt;
+  }
+
+  static bool named(const std::string& arg, std::string_view name) {
+    return arg.rfind(name, 0) == 0 && (arg.size() == name.size() || arg[name.size()] == '=');
+  }
+
+  std::optional<std::string> option(const std::string& arg) {
+    if (arg == "--invert") {
+      result_.invert = true;
+    } else if (named(arg, "--threshold")) {
+      const auto text = value(arg, "--threshold");
+      const auto threshold = text ? wholeNumber(*text, 0, 255) : std::nullopt;
+      if (!threshold) {
+        return std::string("--threshold needs a number from 0 to 255");
+      }
+      result_.threshold = static_cast<int>(*threshold);
+    } else if (named(arg, "--size")) {
+      const auto text = value(arg, "--size");
+      result_.size = text ? fieldSize(*text) : std::nullopt;
+      if (!result_.size) {
+        return std::string("--size needs COLUMNSxROWS, each from 1 to 500");
+      }
+    } else if (named(arg, "--generations") && result_.command == CliCommand::Run) {
+      const auto text = value(arg, "--generations");
+      const auto generations = text ? wholeNumber(*text, 0, maxGenerations) : std::nullopt;
+      if (!generations) {
+        return std::string("--generations needs a number from 0 to 1000000000");
+      }
+      generationsGiven_ = true;
+      result_.generations = *generations;
+    } else {
+      return "unknown option '" + arg + "'";
+    }
+    return std::nullopt;
+  }
+
+  std::variant<CliArguments, std::string> finish(const std::vector<std::string>& files) {
+    const std::size_t wanted = result_.command == CliCommand::Info ? 1 : 2;
+    if (files.size() != wanted) {
+      return std::string(wanted == 1 ? "info needs one input file"
+                                     : "convert and run need an input and an output file");
+    }
+    result_.input = files[0];
+    if (wanted == 2) {
+      result_.output = files[1];
+      if (patternFormat(result_.output) == PatternFormat::Picture) {
+        return std::string("the output file must end in .lif or .lxm");
+      }
+    }
+    if (result_.command == CliCommand::Run && !generationsGiven_) {
+      return std::string("run needs --generations N");
+    }
+    return result_;
+  }
+
+  const std::vector<std::string>& args_;
+  std::size_t next_ = 0;
+  CliArguments result_;
+  bool generationsGiven_ = false;
+};
+
+}  // namespace
+
+std::variant<CliArguments, std::string> parseCliArguments(const std::vector<std::string>& args) {
+  return Parser(args).parse();
+}
+
+std::string usageText() {
+  return "Usage:\n"
+         "  orvalis-cli convert IN OUT [--threshold N] [--invert] [--size COLUMNSxROWS]\n"
+         "  orvalis-cli run IN OUT --generations N [picture options]\n"
+         "  orvalis-cli info IN [picture options]\n"
+         "\n"
+         "IN is a Life file (.lif), a LifeXML file (.lxm) or a picture (JPEG, PNG, BMP),\n"
+         "OUT a .lif or .lxm file. A picture becomes a field of --size (default 50x50):\n"
+         "pixels brighter than --threshold (0 to 255, default 128) live; --invert makes\n"
+         "the darker ones live. run advances N generations with the file's settings.\n";
+}
+
+}  // namespace orvalis::cli

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <ostream>
+
+#include "engine/CellGrid.h"
+#include "engine/Gadgets.h"
+
+namespace orvalis::cli {
+
+// Prints the settings, the field size, how many visible cells of each kind
+// there are, and the comment, in UTF-8.
+void printPatternInfo(std::ostream& out, GadgetAccess& gadgets, const CellGrid& grid);
+
+}  // namespace orvalis::cli
