@@ -67,7 +67,7 @@ void BM_RememberRestoreClear(benchmark::State& state) {
   for (auto _ : state) {
     rememberField(field, fullField);
     restoreRemembered(field, fullField);
-    clearAll(field);
+    clearAll(field.cells);
   }
 }
 BENCHMARK(BM_RememberRestoreClear)->Unit(benchmark::kMicrosecond);

@@ -69,8 +69,8 @@ void randomFill(LifeField& field, FieldSize requested, int percent, Random& rand
   }
 }
 
-void clearAll(LifeField& field) {
-  clearVisible(field.cells, {gridColumns, gridRows});
+void clearAll(CellGrid& grid) {
+  clearVisible(grid, {gridColumns, gridRows});
 }
 
 void restoreRemembered(LifeField& field, FieldSize requested) {

@@ -15,7 +15,7 @@ namespace orvalis {
 void randomFill(LifeField& field, FieldSize size, int percent, Random& random);
 
 // Dead, remembered Dead and no mark for all 500 x 500 cells.
-void clearAll(LifeField& field);
+void clearAll(CellGrid& grid);
 
 // state := remembered with no mark for the visible field; marks the field edited.
 void restoreRemembered(LifeField& field, FieldSize size);

@@ -1,5 +1,6 @@
 #include "files/LifeXmlApply.h"
 
+#include "engine/FieldCommands.h"
 #include "engine/Text.h"
 #include "files/CommentContent.h"
 #include "files/TextEncoding.h"
@@ -55,22 +56,11 @@ class DocumentApplier {
     }
   }
 
-  void clearGrid() {
-    for (int x = 0; x < gridColumns; ++x) {
-      for (int y = 0; y < gridRows; ++y) {
-        Cell& cell = grid_.at(x, y);
-        cell.state = CellState::Dead;
-        cell.remembered = CellState::Dead;
-        cell.pending = PendingMark::None;
-      }
-    }
-  }
-
   // A cell element without x or y keeps the column or row of the previous
   // one. An element that addresses no cell of the grid (a coordinate outside
   // 0..499, or none known yet) is skipped.
   void readCells(const XmlNode& fields) {
-    clearGrid();
+    clearAll(grid_);
     std::optional<long long> x;
     std::optional<long long> y;
     for (const std::size_t number : fields.children) {

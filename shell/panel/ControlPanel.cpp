@@ -143,7 +143,7 @@ void ControlPanel::runFieldCommand(GadgetId id) {
     }
     case GadgetId::ClearButton:
       gadgets_.setGadgetText(GadgetId::CommentEditor, "");
-      clearAll(field_);
+      clearAll(field_.cells);
       break;
     case GadgetId::BackButton:
       restoreRemembered(field_, size);

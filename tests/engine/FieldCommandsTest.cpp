@@ -88,7 +88,7 @@ TEST(RandomFill, RestoreGivesTheSameRandomField) {
   Random random(11);
   randomFill(field, {30, 20}, 50, random);
   const auto filled = picture(field.cells, {30, 20});
-  clearAll(field);
+  clearAll(field.cells);
   field.cells.at(0, 0).remembered = CellState::Alive;
   randomFill(field, {30, 20}, 50, random);
   const auto again = picture(field.cells, {30, 20});
@@ -105,7 +105,7 @@ TEST(ClearAll, ReachesBeyondTheVisibleField) {
   field.cells.at(45, 45).remembered = CellState::Static;
   field.cells.at(45, 45).pending = PendingMark::Die;
   field.cells.at(45, 45).pixelX = 77;
-  clearAll(field);
+  clearAll(field.cells);
   for (auto [x, y] : {std::pair{0, 0}, {45, 45}, {499, 499}}) {
     const Cell& cell = field.cells.at(x, y);
     EXPECT_EQ(cell.state, CellState::Dead);
