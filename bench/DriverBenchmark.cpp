@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QEventLoop>
 #include <QTimer>
 
@@ -82,16 +82,3 @@ BENCHMARK(BM_RunningAtTenMilliseconds)
 
 }  // namespace
 }  // namespace orvalis
-
-int main(int argc, char** argv) {
-  // Offscreen unless a platform is exported, e.g. xcb to measure against an
-  // X server.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  }
-  QApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
