@@ -10,6 +10,10 @@
 namespace orvalis {
 namespace {
 
+// Where "Schritt" sits on the panel and on the step window.
+constexpr QPoint panelPlace{112, 2};
+constexpr QPoint stepWindowPlace{0, 0};
+
 QAbstractButton& stepButtonOf(ControlPanel& panel) {
   return *static_cast<QAbstractButton*>(panel.gadgets().gadgetHandle(GadgetId::StepButton));
 }

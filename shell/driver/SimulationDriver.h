@@ -39,10 +39,6 @@ class SimulationDriver {
   // The interval the simulation ticks at, or nothing while it does not tick.
   std::optional<int> simulationInterval() const { return simulationTimer_.interval(); }
 
-  // Where "Schritt" sits on the panel and on the step window.
-  static constexpr QPoint panelPlace{112, 2};
-  static constexpr QPoint stepWindowPlace{0, 0};
-
  private:
   void advance();
   QWidget& stepButton() const;

@@ -65,7 +65,7 @@ class SimulationDriverTest : public QObject, test::ProgramFixture {
   int stepsSinceGlider() {
     return test::stepsBetween(*start_, field(), {startSize, true}, 190).value_or(-1);
   }
-  void holdInterval(long long milliseconds) {
+  void setIntervalText(long long milliseconds) {
     gadgets().setGadgetText(GadgetId::IntervalSpin, decimalText(milliseconds));
   }
 
@@ -81,7 +81,7 @@ class SimulationDriverTest : public QObject, test::ProgramFixture {
   void cleanup() { endProgram(); }
 
   void startRunsUntilTheToggleIsReleased() {
-    holdInterval(20);
+    setIntervalText(20);
     click(GadgetId::StartToggle);
     QVERIFY(running());
     QVERIFY(!screenEnabled());
@@ -101,25 +101,26 @@ class SimulationDriverTest : public QObject, test::ProgramFixture {
 
   void intervalComesFromTheText_data() {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("interval");  // -1: no ticks
-    QTest::addColumn<int>("value");     // what the field's value is then
+    QTest::addColumn<int>("interval");    // -1: no ticks
+    QTest::addColumn<int>("fieldValue");  // the field's value meanwhile
     QTest::newRow("zero") << "0" << 10 << 1000;
     QTest::newRow("empty") << "" << 10 << 1000;
     QTest::newRow("below the minimum") << "7" << 10 << 7;
     QTest::newRow("digits and letters") << "  +25ms" << 25 << 1000;
     QTest::newRow("above the range") << "20000" << 20000 << 1000;
+    QTest::newRow("beyond any timer") << "99999999999" << 2147483647 << 1000;
     QTest::newRow("negative") << "-5" << -1 << 1000;
   }
   void intervalComesFromTheText() {
     QFETCH(QString, text);
     QFETCH(int, interval);
-    QFETCH(int, value);
+    QFETCH(int, fieldValue);
     gadgets().setGadgetText(GadgetId::IntervalSpin, text.toStdString());
     ctrl(Qt::Key_S);
     QVERIFY(running());
     QVERIFY(!screenEnabled());
     QCOMPARE(driver().simulationInterval().value_or(-1), interval);
-    QCOMPARE(this->value(GadgetId::IntervalSpin), value);
+    QCOMPARE(value(GadgetId::IntervalSpin), fieldValue);
     if (interval < 0) {
       QTest::qWait(100);
       QCOMPARE(stepsSinceGlider(), 0);
@@ -143,7 +144,7 @@ class SimulationDriverTest : public QObject, test::ProgramFixture {
   // A tick that comes while the program is busy is delivered once, late;
   // the ticks missed meanwhile are not made up.
   void aBusyProgramMissesTicksInsteadOfPilingThemUp() {
-    holdInterval(10);
+    setIntervalText(10);
     ctrl(Qt::Key_S);
     QTRY_VERIFY(stepsSinceGlider() >= 1);
     const int before = stepsSinceGlider();
@@ -154,7 +155,7 @@ class SimulationDriverTest : public QObject, test::ProgramFixture {
   }
 
   void keepsSteppingBehindAMessageBox() {
-    holdInterval(10);
+    setIntervalText(10);
     ctrl(Qt::Key_S);
     int stepsWhileShown = -1;
     QTimer::singleShot(300, [&] {
@@ -226,7 +227,7 @@ class SimulationDriverTest : public QObject, test::ProgramFixture {
                       view().queryCellSize().height());
     PaintWatch watch;
     view().installEventFilter(&watch);
-    holdInterval(10000);
+    setIntervalText(10000);
     ctrl(Qt::Key_S);
     QTRY_VERIFY(watch.painted.contains(frame));
     watch.painted = QRegion();
@@ -241,7 +242,7 @@ class SimulationDriverTest : public QObject, test::ProgramFixture {
       QTest::mouseClick(&view(), Qt::LeftButton, {}, inside(x, 10));
     }
     QVERIFY(field().fieldEdited);
-    holdInterval(10000);
+    setIntervalText(10000);
     ctrl(Qt::Key_S);
     driver().tick();
     QVERIFY(!field().fieldEdited);
@@ -322,7 +323,7 @@ class SimulationDriverTest : public QObject, test::ProgramFixture {
   void restoreFromTheStepWindowStopsTheSimulation() {
     ctrl(Qt::Key_H);
     ctrl(Qt::Key_Tab);
-    holdInterval(10);
+    setIntervalText(10);
     ctrl(Qt::Key_S);
     QVERIFY(stepWindow().isVisible());
     QTRY_VERIFY(stepsSinceGlider() >= 3);
