@@ -95,15 +95,3 @@ BENCHMARK(BM_HoverRepaint)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace orvalis
-
-int main(int argc, char** argv) {
-  // Measures painting, not a display server; an exported platform wins.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  }
-  QApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -11,6 +11,9 @@
 
 #include "dialogs/AboutDialog.h"
 #include "screen/PresentationCommand.h"
+#include "shell/driver/SimulationDriver.h"
+#include "shell/metadata/DateNow.h"
+#include "shell/metadata/SourceLink.h"
 #include "shell/panel/ControlPanel.h"
 #include "shell/startup/ToolWindow.h"
 #include "view/FieldView.h"
@@ -43,7 +46,7 @@ void placeWindows(QWidget& mainWindow, QWidget& panel) {
 
 }  // namespace
 
-Program::Program(platform::MessageBoxes& messages)
+Program::Program(platform::MessageBoxes& messages, platform::DesktopServices& desktop)
     : messages_(messages), mainWindow_(std::make_unique<FieldView>(field_)) {
   controlPanel_ = new ControlPanel(*mainWindow_, field_, random_);
   mainWindow_->attachSettings(controlPanel_->gadgets());
@@ -54,7 +57,13 @@ Program::Program(platform::MessageBoxes& messages)
     startPresentation(field_, controlPanel_->gadgets(), *mainWindow_, random_,
                       [this](bool suspended) { accelerators_->setSuspended(suspended); });
   };
+  hooks.openSource = [this, &desktop] { openOrCopySource(controlPanel_->gadgets(), desktop); };
+  hooks.dateNow = [this] { setDateToNow(controlPanel_->gadgets()); };
   stepWindow_ = new ToolWindow(mainWindow_.get(), QStringLiteral("Life Schritt"), QSize(55, 40));
+  driver_ = std::make_unique<SimulationDriver>(*controlPanel_, *stepWindow_, *mainWindow_, field_);
+  hooks.startStop = [this] { driver_->startOrStop(); };
+  hooks.step = [this] { driver_->step(); };
+  mainWindow_->setRestoreHandler([this] { driver_->restore(); });
   accelerators_ = std::make_unique<AcceleratorFilter>(
       [this](GadgetId id) { controlPanel_->command(id, CommandSource::Accelerator); });
   qApp->installEventFilter(accelerators_.get());

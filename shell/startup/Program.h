@@ -4,6 +4,7 @@
 
 #include "engine/CellGrid.h"
 #include "engine/Random.h"
+#include "platform/DesktopServices.h"
 #include "platform/MessageBoxes.h"
 #include "shell/startup/Accelerators.h"
 
@@ -11,13 +12,15 @@ namespace orvalis {
 
 class ControlPanel;
 class FieldView;
+class SimulationDriver;
 class ToolWindow;
 
 // The whole program: the field, the three windows and the keyboard
 // commands, created in start-up order and living for the whole run.
 class Program {
  public:
-  explicit Program(platform::MessageBoxes& messages);
+  explicit Program(platform::MessageBoxes& messages,
+                   platform::DesktopServices& desktop = platform::systemDesktop());
   ~Program();
 
   // Places the windows, shows the main window, then the panel, so that the
@@ -29,6 +32,7 @@ class Program {
   ControlPanel& controlPanel() { return *controlPanel_; }
   ToolWindow& stepWindow() { return *stepWindow_; }
   AcceleratorFilter& accelerators() { return *accelerators_; }
+  SimulationDriver& driver() { return *driver_; }
 
  private:
   platform::MessageBoxes& messages_;
@@ -38,6 +42,7 @@ class Program {
   ControlPanel* controlPanel_ = nullptr;  // owned by the main window
   ToolWindow* stepWindow_ = nullptr;      // owned by the main window
   std::unique_ptr<AcceleratorFilter> accelerators_;
+  std::unique_ptr<SimulationDriver> driver_;
 };
 
 // Start-up and the event loop; the exit code is always 0.

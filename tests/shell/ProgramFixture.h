@@ -6,20 +6,25 @@
 #include "shell/panel/ControlPanel.h"
 #include "shell/startup/Program.h"
 #include "tests/support/FakeMessageBoxes.h"
+#include "tests/support/RecordingDesktopServices.h"
 
 namespace orvalis::test {
 
-// A fresh program with fake message boxes for each test function.
+// A fresh program with fake message boxes and a recording browser and
+// clipboard for each test function.
 struct ProgramFixture {
   std::unique_ptr<FakeMessageBoxes> messages;
+  std::unique_ptr<RecordingDesktopServices> desktop;
   std::unique_ptr<Program> program;
 
   void startProgram() {
     messages = std::make_unique<FakeMessageBoxes>();
-    program = std::make_unique<Program>(*messages);
+    desktop = std::make_unique<RecordingDesktopServices>();
+    program = std::make_unique<Program>(*messages, *desktop);
   }
   void endProgram() {
     program.reset();
+    desktop.reset();
     messages.reset();
   }
 

@@ -1,0 +1,84 @@
+#include <benchmark/benchmark.h>
+
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QEventLoop>
+#include <QTimer>
+
+#include "shell/driver/SimulationDriver.h"
+#include "shell/panel/ControlPanel.h"
+#include "shell/startup/Program.h"
+#include "tests/support/FakeMessageBoxes.h"
+#include "tests/support/GenerationReplay.h"
+#include "view/FieldView.h"
+
+namespace orvalis {
+namespace {
+
+constexpr FieldSize fullField{500, 500};
+constexpr int runMilliseconds = 3000;
+
+void runEventLoop(int milliseconds) {
+  QEventLoop loop;
+  QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+  loop.exec();
+}
+
+// Counts the main window's paints.
+struct PaintCounter : QObject {
+  long long paints = 0;
+  bool eventFilter(QObject*, QEvent* event) override {
+    paints += event->type() == QEvent::Paint;
+    return false;
+  }
+};
+
+// The whole program running at the shortest interval on a 500 x 500 torus,
+// half of it alive, with the field's repaints (cells of 2 pixels, on a
+// client area of at least 1000 x 1000). The generations made are counted
+// afterwards by replaying them headless from a copy of the start.
+void BM_RunningAtTenMilliseconds(benchmark::State& state) {
+  test::FakeMessageBoxes messages;
+  Program program(messages);
+  program.show();
+  Gadgets& gadgets = program.controlPanel().gadgets();
+  gadgets.setGadgetValue(GadgetId::SizeXSpin, fullField.columns);
+  gadgets.setGadgetValue(GadgetId::SizeYSpin, fullField.rows);
+  gadgets.setGadgetValue(GadgetId::GridCheck, state.range(0));
+  gadgets.setGadgetValue(GadgetId::InfiniteCheck, 1);
+  gadgets.setGadgetText(GadgetId::IntervalSpin, "10");
+  program.controlPanel().command(GadgetId::RandomButton, CommandSource::Control);
+  runEventLoop(300);  // shown and painted
+  const auto start = test::copyOfField(program.field(), fullField);
+  PaintCounter counter;
+  program.mainWindow().installEventFilter(&counter);
+
+  double seconds = 0;
+  for (auto _ : state) {
+    QElapsedTimer clock;
+    clock.start();
+    program.controlPanel().command(GadgetId::StartToggle, CommandSource::Accelerator);
+    runEventLoop(runMilliseconds);
+    program.controlPanel().command(GadgetId::StartToggle, CommandSource::Accelerator);
+    seconds = static_cast<double>(clock.elapsed()) / 1000.0;
+  }
+  const auto generations =
+      test::stepsBetween(*start, program.field(), {fullField, true}, 2 * runMilliseconds / 10);
+  if (!generations) {
+    state.SkipWithError("the generations made could not be counted");
+    return;
+  }
+  state.counters["generationsPerSecond"] = *generations / seconds;
+  state.counters["paintsPerSecond"] = static_cast<double>(counter.paints) / seconds;
+  state.counters["clientWidth"] = program.mainWindow().width();
+}
+BENCHMARK(BM_RunningAtTenMilliseconds)
+    ->ArgName("grid")
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond)
+    ->UseRealTime();
+
+}  // namespace
+}  // namespace orvalis

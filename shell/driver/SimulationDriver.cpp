@@ -1,0 +1,100 @@
+#include "shell/driver/SimulationDriver.h"
+
+#include <QAbstractButton>
+
+#include "engine/GenerationStep.h"
+#include "engine/Text.h"
+#include "shell/panel/ControlPanel.h"
+#include "view/FieldView.h"
+
+namespace orvalis {
+namespace {
+
+// Where "Schritt" sits on the panel and on the step window.
+constexpr QPoint panelPlace{112, 2};
+constexpr QPoint stepWindowPlace{0, 0};
+
+QAbstractButton& stepButtonOf(ControlPanel& panel) {
+  return *static_cast<QAbstractButton*>(panel.gadgets().gadgetHandle(GadgetId::StepButton));
+}
+
+}  // namespace
+
+SimulationDriver::SimulationDriver(ControlPanel& panel, QWidget& stepWindow, FieldView& mainWindow,
+                                   LifeField& field)
+    : panel_(panel),
+      stepWindow_(stepWindow),
+      mainWindow_(mainWindow),
+      field_(field),
+      simulationTimer_([this] { tick(); }),
+      stepRepeat_(
+          stepButtonOf(panel), panel.gadgets(),
+          [this] { panel_.command(GadgetId::StepButton, CommandSource::Control); },
+          makeQtRepeatTimer) {}
+
+void SimulationDriver::startOrStop() {
+  Gadgets& gadgets = panel_.gadgets();
+  if (gadgets.gadgetValue(GadgetId::StartToggle) != 0) {
+    gadgets.enableGadget(GadgetId::ScreenButton, false);
+    if (gadgets.gadgetValue(GadgetId::HideCheck) != 0) {
+      panel_.hide();
+    }
+    simulationTimer_.start(numberValue(gadgets.gadgetText(GadgetId::IntervalSpin)));
+  } else {
+    // Stopping never shows a hidden panel; only the restore does.
+    simulationTimer_.stop();
+    gadgets.enableGadget(GadgetId::ScreenButton, true);
+  }
+  // The hover frame shows only while the simulation is stopped.
+  mainWindow_.invalidateAll();
+}
+
+void SimulationDriver::tick() {
+  advance();
+}
+
+void SimulationDriver::step() {
+  if (panel_.gadgets().gadgetValue(GadgetId::HideCheck) != 0 &&
+      stepButton().parentWidget() != &stepWindow_) {
+    stepRepeat_.endPress();
+    placeStepButton(stepWindow_, stepWindowPlace);
+    stepWindow_.show();
+    panel_.hide();
+    mainWindow_.activateWindow();
+  }
+  advance();
+}
+
+void SimulationDriver::restore() {
+  placeStepButton(panel_, panelPlace);
+  stepWindow_.hide();
+  panel_.show();
+  panel_.gadgets().setGadgetValue(GadgetId::StartToggle, 0);
+  panel_.command(GadgetId::StartToggle, CommandSource::Control);
+}
+
+// Every tick and every step follow the same protocol, with the settings as
+// the panel shows them now.
+void SimulationDriver::advance() {
+  Gadgets& gadgets = panel_.gadgets();
+  const StepSettings settings{FieldSize{static_cast<int>(gadgets.gadgetValue(GadgetId::SizeXSpin)),
+                                        static_cast<int>(gadgets.gadgetValue(GadgetId::SizeYSpin))}
+                                  .clamped(),
+                              gadgets.gadgetValue(GadgetId::InfiniteCheck) != 0};
+  advanceGeneration(field_, settings, &mainWindow_);
+}
+
+QWidget& SimulationDriver::stepButton() const {
+  return stepButtonOf(panel_);
+}
+
+void SimulationDriver::placeStepButton(QWidget& window, QPoint place) {
+  QWidget& button = stepButton();
+  if (button.parentWidget() != &window) {
+    button.setParent(&window);
+  }
+  panel_.gadgets().moveGadget(GadgetId::StepButton, place.x(), place.y());
+  button.show();
+}
+
+}  // namespace orvalis
