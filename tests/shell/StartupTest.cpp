@@ -3,6 +3,7 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 
 #include "shell/panel/ControlPanel.h"
 #include "shell/startup/Accelerators.h"
@@ -50,6 +51,30 @@ class StartupTest : public QObject {
     QVERIFY(panel.left() > main.right());
     QVERIFY(area.contains(main));
     QVERIFY(area.contains(panel));
+  }
+
+  // The tool windows neither keep the program alive nor outlive the main
+  // window: closing it ends the event loop, also while running and hidden.
+  void closingTheMainWindowEndsTheProgram() {
+    test::FakeMessageBoxes messages;
+    Program program(messages);
+    program.show();
+    program.controlPanel().command(GadgetId::HideCheck, CommandSource::Accelerator);
+    program.controlPanel().command(GadgetId::StepButton, CommandSource::Accelerator);
+    QVERIFY(program.stepWindow().isVisible());
+    QTimer::singleShot(0, &program.mainWindow(), [&] { program.mainWindow().close(); });
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    bool timedOut = false;
+    QObject::connect(&watchdog, &QTimer::timeout, [&] {
+      timedOut = true;
+      QApplication::quit();
+    });
+    watchdog.start(5000);
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(!timedOut);
+    QVERIFY(!program.controlPanel().isVisible());
+    QVERIFY(!program.stepWindow().isVisible());
   }
 
   void mainWindowKeepsTwoPixelsPerCell() {
