@@ -11,6 +11,7 @@
 
 #include "dialogs/AboutDialog.h"
 #include "screen/PresentationCommand.h"
+#include "shell/files/FileCommands.h"
 #include "shell/panel/ControlPanel.h"
 #include "shell/startup/ToolWindow.h"
 #include "view/FieldView.h"
@@ -43,8 +44,10 @@ void placeWindows(QWidget& mainWindow, QWidget& panel) {
 
 }  // namespace
 
-Program::Program(platform::MessageBoxes& messages)
-    : messages_(messages), mainWindow_(std::make_unique<FieldView>(field_)) {
+Program::Program(platform::MessageBoxes& messages, platform::FileDialogs* fileDialogs)
+    : messages_(messages),
+      ownFileDialogs_(fileDialogs ? nullptr : std::make_unique<platform::WidgetFileDialogs>()),
+      mainWindow_(std::make_unique<FieldView>(field_)) {
   controlPanel_ = new ControlPanel(*mainWindow_, field_, random_);
   mainWindow_->attachSettings(controlPanel_->gadgets());
   PanelHooks& hooks = controlPanel_->hooks();
@@ -58,6 +61,12 @@ Program::Program(platform::MessageBoxes& messages)
   accelerators_ = std::make_unique<AcceleratorFilter>(
       [this](GadgetId id) { controlPanel_->command(id, CommandSource::Accelerator); });
   qApp->installEventFilter(accelerators_.get());
+  fileCommands_ =
+      std::make_unique<FileCommands>(field_, controlPanel_->gadgets(), *mainWindow_,
+                                     fileDialogs ? *fileDialogs : *ownFileDialogs_, messages_);
+  hooks.save = [this] { fileCommands_->saveCommand(); };
+  hooks.load = [this] { fileCommands_->loadCommand(); };
+  fileCommands_->readSettingsAtStartup();
 }
 
 Program::~Program() {

@@ -4,6 +4,7 @@
 
 #include "engine/CellGrid.h"
 #include "engine/Random.h"
+#include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
 #include "shell/startup/Accelerators.h"
 
@@ -11,13 +12,18 @@ namespace orvalis {
 
 class ControlPanel;
 class FieldView;
+class FileCommands;
 class ToolWindow;
 
 // The whole program: the field, the three windows and the keyboard
-// commands, created in start-up order and living for the whole run.
+// commands, created in start-up order and living for the whole run. The
+// settings file Default.lxm of the current folder is applied last, before
+// any window is shown.
 class Program {
  public:
-  explicit Program(platform::MessageBoxes& messages);
+  // Without `fileDialogs` the program asks for file names with its own
+  // dialogs.
+  explicit Program(platform::MessageBoxes& messages, platform::FileDialogs* fileDialogs = nullptr);
   ~Program();
 
   // Places the windows, shows the main window, then the panel, so that the
@@ -32,12 +38,14 @@ class Program {
 
  private:
   platform::MessageBoxes& messages_;
+  std::unique_ptr<platform::FileDialogs> ownFileDialogs_;
   LifeField field_;
   Random random_;
   std::unique_ptr<FieldView> mainWindow_;
   ControlPanel* controlPanel_ = nullptr;  // owned by the main window
   ToolWindow* stepWindow_ = nullptr;      // owned by the main window
   std::unique_ptr<AcceleratorFilter> accelerators_;
+  std::unique_ptr<FileCommands> fileCommands_;
 };
 
 // Start-up and the event loop; the exit code is always 0.

@@ -5,21 +5,26 @@
 
 #include "shell/panel/ControlPanel.h"
 #include "shell/startup/Program.h"
+#include "tests/support/FakeFileDialogs.h"
 #include "tests/support/FakeMessageBoxes.h"
 
 namespace orvalis::test {
 
-// A fresh program with fake message boxes for each test function.
+// A fresh program with fake message boxes and file dialogs for each test
+// function.
 struct ProgramFixture {
   std::unique_ptr<FakeMessageBoxes> messages;
+  std::unique_ptr<FakeFileDialogs> fileDialogs;
   std::unique_ptr<Program> program;
 
   void startProgram() {
     messages = std::make_unique<FakeMessageBoxes>();
-    program = std::make_unique<Program>(*messages);
+    fileDialogs = std::make_unique<FakeFileDialogs>();
+    program = std::make_unique<Program>(*messages, fileDialogs.get());
   }
   void endProgram() {
     program.reset();
+    fileDialogs.reset();
     messages.reset();
   }
 
