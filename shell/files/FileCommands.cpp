@@ -33,7 +33,8 @@ platform::UserMessage overwriteQuestion() {
           platform::MessageButtons::YesNo};
 }
 
-// A folder or a dangling link counts too: saving would replace it.
+// Anything at the path counts, a folder or a dangling link too: the user
+// hears of it before a save tries to replace it.
 bool somethingExistsAt(const std::string& path) {
   std::error_code error;
   return std::filesystem::exists(std::filesystem::symlink_status(path, error));
