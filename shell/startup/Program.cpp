@@ -12,6 +12,7 @@
 #include "dialogs/AboutDialog.h"
 #include "screen/PresentationCommand.h"
 #include "shell/driver/SimulationDriver.h"
+#include "shell/files/FileCommands.h"
 #include "shell/metadata/DateNow.h"
 #include "shell/metadata/SourceLink.h"
 #include "shell/panel/ControlPanel.h"
@@ -46,7 +47,8 @@ void placeWindows(QWidget& mainWindow, QWidget& panel) {
 
 }  // namespace
 
-Program::Program(platform::MessageBoxes& messages, platform::DesktopServices& desktop)
+Program::Program(platform::MessageBoxes& messages, platform::DesktopServices& desktop,
+                 platform::FileDialogs& fileDialogs)
     : messages_(messages), mainWindow_(std::make_unique<FieldView>(field_)) {
   controlPanel_ = new ControlPanel(*mainWindow_, field_, random_);
   mainWindow_->attachSettings(controlPanel_->gadgets());
@@ -67,6 +69,11 @@ Program::Program(platform::MessageBoxes& messages, platform::DesktopServices& de
   accelerators_ = std::make_unique<AcceleratorFilter>(
       [this](GadgetId id) { controlPanel_->command(id, CommandSource::Accelerator); });
   qApp->installEventFilter(accelerators_.get());
+  fileCommands_ = std::make_unique<FileCommands>(field_, controlPanel_->gadgets(), *mainWindow_,
+                                                 fileDialogs, messages_);
+  hooks.save = [this] { fileCommands_->saveCommand(); };
+  hooks.load = [this] { fileCommands_->loadCommand(); };
+  fileCommands_->readSettingsAtStartup();
 }
 
 Program::~Program() {

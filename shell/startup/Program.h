@@ -5,6 +5,7 @@
 #include "engine/CellGrid.h"
 #include "engine/Random.h"
 #include "platform/DesktopServices.h"
+#include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
 #include "shell/startup/Accelerators.h"
 
@@ -13,14 +14,19 @@ namespace orvalis {
 class ControlPanel;
 class FieldView;
 class SimulationDriver;
+class FileCommands;
 class ToolWindow;
 
 // The whole program: the field, the three windows and the keyboard
-// commands, created in start-up order and living for the whole run.
+// commands, created in start-up order and living for the whole run. The
+// settings file Default.lxm of the current folder is applied last, before
+// any window is shown.
 class Program {
  public:
+  // The desktop's services default to the real ones; tests hand in fakes.
   explicit Program(platform::MessageBoxes& messages,
-                   platform::DesktopServices& desktop = platform::systemDesktop());
+                   platform::DesktopServices& desktop = platform::systemDesktop(),
+                   platform::FileDialogs& fileDialogs = platform::systemFileDialogs());
   ~Program();
 
   // Places the windows, shows the main window, then the panel, so that the
@@ -43,6 +49,7 @@ class Program {
   ToolWindow* stepWindow_ = nullptr;      // owned by the main window
   std::unique_ptr<AcceleratorFilter> accelerators_;
   std::unique_ptr<SimulationDriver> driver_;
+  std::unique_ptr<FileCommands> fileCommands_;
 };
 
 // Start-up and the event loop; the exit code is always 0.

@@ -17,15 +17,6 @@
 namespace orvalis {
 namespace {
 
-std::vector<std::string> folderEntries(const test::TempFolder& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(folder.folder())) {
-    names.push_back(entry.path().filename().string());
-  }
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 TEST(SafeSave, ReplacesAFileKeepingItsPermissionsAndLeavesNothingElse) {
   const test::TempFolder folder;
   const std::string path = folder.write("muster.lxm", "alt");
@@ -35,7 +26,7 @@ TEST(SafeSave, ReplacesAFileKeepingItsPermissionsAndLeavesNothingElse) {
   struct stat status {};
   ASSERT_EQ(::stat(path.c_str(), &status), 0);
   EXPECT_EQ(status.st_mode & 0777, 0640u);
-  EXPECT_EQ(folderEntries(folder), std::vector<std::string>{"muster.lxm"});
+  EXPECT_EQ(folder.entries(), std::vector<std::string>{"muster.lxm"});
 }
 
 TEST(SafeSave, ASymbolicLinkKeepsPointingToTheReplacedFile) {
@@ -55,7 +46,7 @@ TEST(SafeSave, PathsThatCannotTakeAFileFailAndChangeNothing) {
   EXPECT_TRUE(std::filesystem::is_directory(folder.path("ordner")));
   EXPECT_FALSE(saveFileReplacing(folder.path("fehlt/muster.lif"), "x"));
   EXPECT_FALSE(saveFileReplacing(folder.path("ordner") + "/", "x"));
-  EXPECT_EQ(folderEntries(folder), std::vector<std::string>{"ordner"});
+  EXPECT_EQ(folder.entries(), std::vector<std::string>{"ordner"});
 
   SettingsRecord settings;
   CellGrid grid;
@@ -89,7 +80,7 @@ TEST(SafeSave, AWriteThatFailsHalfWayKeepsTheOldFile) {
   ASSERT_TRUE(WIFEXITED(status));
   EXPECT_EQ(WEXITSTATUS(status), 0) << "the failed write was reported";
   EXPECT_EQ(test::fileContent(path), old);
-  EXPECT_EQ(folderEntries(folder), std::vector<std::string>{"muster.lif"});
+  EXPECT_EQ(folder.entries(), std::vector<std::string>{"muster.lif"});
 }
 
 // Runs `save` in a child process as the user "nobody" and gives its result.

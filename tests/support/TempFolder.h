@@ -1,11 +1,13 @@
 #pragma once
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <stdlib.h>
 
@@ -30,6 +32,16 @@ class TempFolder {
 
   std::string path(std::string_view name) const { return (path_ / name).string(); }
   const std::filesystem::path& folder() const { return path_; }
+
+  // The names of everything in the folder, sorted.
+  std::vector<std::string> entries() const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(path_)) {
+      names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+  }
 
   // Writes `bytes` as the file `name` in the folder and returns its path.
   std::string write(std::string_view name, std::string_view bytes) const {

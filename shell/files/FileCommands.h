@@ -1,0 +1,56 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "engine/CellGrid.h"
+#include "engine/Gadgets.h"
+#include "files/LifeXmlApply.h"
+#include "platform/FileDialogs.h"
+#include "platform/MessageBoxes.h"
+
+class QWidget;
+
+namespace orvalis {
+
+class FieldView;
+
+// "S&peichern", "La&den" and the settings file read at start-up. Between
+// commands they keep the path of the last dialog, which the next dialog of
+// either command proposes, and the file type last chosen for loading.
+class FileCommands {
+ public:
+  FileCommands(LifeField& field, GadgetAccess& gadgets, FieldView& view,
+               platform::FileDialogs& dialogs, platform::MessageBoxes& messages);
+
+  // Asks for a path and saves the pattern in the format of the chosen file
+  // type, asking first before an existing file is replaced.
+  void saveCommand();
+  // Asks for a path and reads it as the chosen file type says: a Life file,
+  // a LifeXML file, or a picture to import.
+  void loadCommand();
+  // Takes the settings (never the cells, comment or date) of Default.lxm in
+  // the current folder, when there is one.
+  void readSettingsAtStartup();
+
+ private:
+  platform::FileDialogRequest dialogRequest(const char* title,
+                                            std::vector<platform::FileFilter> filters,
+                                            int filterIndex) const;
+  void loadLifeXml();
+  void loadLifeFile();
+  void loadPicture();
+  void applyDocument(const XmlDocument& document, ApplyMode mode, const std::string& path);
+  void showLoadedField();
+  platform::MessageAnswer tell(const platform::UserMessage& message);
+
+  LifeField& field_;
+  GadgetAccess& gadgets_;
+  FieldView& view_;
+  platform::FileDialogs& dialogs_;
+  platform::MessageBoxes& messages_;
+  std::string lastFilePath_;  // empty after a cancelled dialog
+  int loadFilterIndex_;
+};
+
+}  // namespace orvalis

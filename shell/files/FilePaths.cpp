@@ -1,0 +1,58 @@
+#include "shell/files/FilePaths.h"
+
+#include <algorithm>
+
+#include "engine/Text.h"
+
+namespace orvalis {
+namespace {
+
+constexpr std::string_view separators = "/\\";
+
+bool isForbiddenInName(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  return byte < 0x20 || byte == 0x7F ||
+         std::string_view("\"*/:<>?\\|").find(c) != std::string_view::npos;
+}
+
+}  // namespace
+
+std::string pathExtension(std::string_view path) {
+  const std::size_t dot = path.rfind('.');
+  if (dot == std::string_view::npos ||
+      path.find_first_of(separators, dot) != std::string_view::npos) {
+    return {};
+  }
+  return std::string(path.substr(dot + 1));
+}
+
+void addExtension(std::string& path, std::string_view extension) {
+  if (pathExtension(path).empty()) {
+    path += extension;
+  }
+}
+
+void givePatternExtension(std::string& path, std::string_view extension,
+                          std::string_view replaced) {
+  if (lowerCase(pathExtension(path)) == replaced) {
+    path.resize(path.size() - replaced.size() - 1);
+  }
+  addExtension(path, extension);
+}
+
+PathProposal pathProposal(std::string_view lastPath) {
+  PathProposal proposal;
+  const std::size_t separator = lastPath.find_last_of(separators);
+  if (separator != std::string_view::npos) {
+    // The root folder keeps its slash.
+    proposal.folder = std::string(lastPath.substr(0, separator == 0 ? 1 : separator));
+  }
+  const std::string_view name =
+      separator == std::string_view::npos ? lastPath : lastPath.substr(separator + 1);
+  if (std::ranges::none_of(name, isForbiddenInName)) {
+    proposal.fileName = std::string(name);
+  }
+  return proposal;
+}
+
+}  // namespace orvalis

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace orvalis {
+
+// The rules by which the file commands treat paths. A path's separators are
+// the slash and the backslash.
+
+// The text after the path's last dot, when no separator follows it; else
+// empty.
+std::string pathExtension(std::string_view path);
+
+// Appends `extension` (".lxm") unless the path has an extension already.
+void addExtension(std::string& path, std::string_view extension);
+
+// Gives a pattern file the extension of its format: the other format's
+// extension `replaced` ("lif", any case) is swapped for `extension`
+// (".lxm"), and a path without extension gets it; any other extension stays.
+void givePatternExtension(std::string& path, std::string_view extension, std::string_view replaced);
+
+// What a file dialog proposes for the last path: the folder before the last
+// separator, and the name after it, unless that name holds a character no
+// file name should (a control character, ", *, /, :, <, >, ?, \ or |).
+struct PathProposal {
+  std::string folder;
+  std::string fileName;
+};
+PathProposal pathProposal(std::string_view lastPath);
+
+}  // namespace orvalis

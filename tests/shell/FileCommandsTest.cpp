@@ -1,0 +1,376 @@
+#include <sys/resource.h>
+
+#include <QApplication>
+#include <QPaintEvent>
+#include <QTest>
+#include <csignal>
+#include <filesystem>
+
+#include "engine/GenerationStep.h"
+#include "shell/files/FilePaths.h"
+#include "tests/files/PatternExamples.h"
+#include "tests/shell/ProgramFixture.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/TestPictures.h"
+#include "view/FieldView.h"
+
+using namespace orvalis;
+using platform::MessageAnswer;
+using platform::MessageButtons;
+using platform::MessageIcon;
+
+namespace {
+
+constexpr int lifeFile = 0;
+constexpr int lifeXml = 1;
+constexpr int pictures = 2;
+
+bool sameMessage(const platform::UserMessage& shown, const char* text, const char* caption,
+                 MessageIcon icon, MessageButtons buttons = MessageButtons::Ok) {
+  return shown.text == text && shown.caption == caption && shown.icon == icon &&
+         shown.buttons == buttons;
+}
+
+// Counts the paints of a widget that cover all of it.
+struct FullPaints : QObject {
+  int count = 0;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) {
+      const auto* widget = static_cast<QWidget*>(watched);
+      count += static_cast<QPaintEvent*>(event)->rect().contains(widget->rect());
+    }
+    return false;
+  }
+};
+
+}  // namespace
+
+class FileCommandsTest : public QObject, test::ProgramFixture {
+  Q_OBJECT
+
+  std::unique_ptr<test::TempFolder> folder;
+
+  CellGrid& cells() { return program->field().cells; }
+  std::string text(GadgetId id) { return gadgets().gadgetText(id); }
+  long long value(GadgetId id) { return gadgets().gadgetValue(id); }
+  void ctrl(Qt::Key key) { QTest::keyClick(&program->mainWindow(), key, Qt::ControlModifier); }
+  const platform::FileDialogRequest& lastRequest() { return fileDialogs->shown.back().request; }
+
+ private slots:
+  void init() {
+    startProgram();
+    folder = std::make_unique<test::TempFolder>();
+  }
+  void cleanup() {
+    folder.reset();
+    endProgram();
+  }
+
+  void pathRules() {
+    const auto patternPath = [](std::string path, bool asLifeXml) {
+      if (asLifeXml) {
+        givePatternExtension(path, ".lxm", "lif");
+      } else {
+        givePatternExtension(path, ".lif", "lxm");
+      }
+      return path;
+    };
+    QCOMPARE(patternPath("/a/muster.Lif", true), "/a/muster.lxm");
+    QCOMPARE(patternPath("/a/muster.lxm", true), "/a/muster.lxm");
+    QCOMPARE(patternPath("/a/muster", false), "/a/muster.lif");
+    // A dot in a folder's name is no extension.
+    QCOMPARE(patternPath("/a/ordner.lif/muster", true), "/a/ordner.lif/muster.lxm");
+    QCOMPARE(patternPath("C:\\ordner.v2\\muster", true), "C:\\ordner.v2\\muster.lxm");
+    QCOMPARE(pathExtension("/a/b.c/d"), "");
+    QCOMPARE(pathExtension("d.tar.gz"), "gz");
+
+    const auto proposal = [](std::string_view path) {
+      const PathProposal made = pathProposal(path);
+      return made.folder + "|" + made.fileName;
+    };
+    QCOMPARE(proposal("/home/ich/muster.lxm"), "/home/ich|muster.lxm");
+    QCOMPARE(proposal("C:\\Muster\\glider.lif"), "C:\\Muster|glider.lif");
+    QCOMPARE(proposal("muster.lxm"), "|muster.lxm");
+    QCOMPARE(proposal("/muster.lxm"), "/|muster.lxm");
+    QCOMPARE(proposal(""), "|");
+    for (const char* bad :
+         {"a?b.lxm", "a*b", "a:b", "a<b", "a>b", "a|b", "a\"b", "a\tb", "a\x7f"}) {
+      QCOMPARE(proposal(std::string("/tmp/") + bad), "/tmp|");
+    }
+    QCOMPARE(proposal("/tmp/Größe.lxm"), "/tmp|Größe.lxm");
+  }
+
+  void saveWritesTheChosenFormatUnderItsExtension() {
+    test::setUpBlinker(gadgets(), cells());
+    fileDialogs->choose(folder->path("muster.lif"), lifeXml);
+    ctrl(Qt::Key_P);
+    QCOMPARE(fileDialogs->shown.size(), size_t(1));
+    QVERIFY(fileDialogs->shown[0].save);
+    const platform::FileDialogRequest& first = lastRequest();
+    QCOMPARE(first.title, "Lifedatei speichern");
+    QCOMPARE(first.filters.size(), size_t(2));
+    QCOMPARE(first.filters[0].name, "Lifedatei");
+    QCOMPARE(first.filters[0].patterns, std::vector<std::string>{"*.lif"});
+    QCOMPARE(first.filters[1].name, "LifeXML");
+    QCOMPARE(first.filters[1].patterns, std::vector<std::string>{"*.lxm"});
+    QCOMPARE(first.filterIndex, lifeXml);
+    QCOMPARE(first.folder, "");
+    QCOMPARE(first.fileName, "");
+    QCOMPARE(folder->entries(), std::vector<std::string>{"muster.lxm"});
+    QCOMPARE(test::fileContent(folder->path("muster.lxm")), test::blinkerLifeXml);
+    QCOMPARE(text(GadgetId::FileNameField), "muster.lxm");
+
+    // The next dialog proposes the path as saved; it opens on LifeXML again.
+    fileDialogs->choose(folder->path("muster.LXM"), lifeFile);
+    QTest::mouseClick(gadgets().gadgetHandle(GadgetId::SaveButton), Qt::LeftButton);
+    QCOMPARE(lastRequest().folder, folder->folder().string());
+    QCOMPARE(lastRequest().fileName, "muster.lxm");
+    QCOMPARE(lastRequest().filterIndex, lifeXml);
+    QCOMPARE(test::fileContent(folder->path("muster.lif")), test::blinkerLifeFile);
+    QCOMPARE(text(GadgetId::FileNameField), "muster.lif");
+
+    // A path with an extension keeps it; the file type alone picks the format.
+    fileDialogs->choose(folder->path("muster.txt"), lifeFile);
+    ctrl(Qt::Key_P);
+    fileDialogs->choose(folder->path("notiz.lif.txt"), lifeXml);
+    ctrl(Qt::Key_P);
+    QCOMPARE(test::fileContent(folder->path("muster.txt")), test::blinkerLifeFile);
+    QCOMPARE(test::fileContent(folder->path("notiz.lif.txt")), test::blinkerLifeXml);
+    QCOMPARE(folder->entries(),
+             (std::vector<std::string>{"muster.lif", "muster.lxm", "muster.txt", "notiz.lif.txt"}));
+    QVERIFY(messages->shown.empty());
+    QCOMPARE(cells().at(1, 1).state, CellState::Alive);
+    QVERIFY(!program->field().fieldEdited);
+  }
+
+  void overwritingAsksFirst() {
+    const std::string old = folder->write("alt.lxm", "alt");
+    gadgets().setGadgetText(GadgetId::FileNameField, "vorher.lif");
+    messages->answer = MessageAnswer::No;
+    fileDialogs->choose(folder->path("alt"), lifeXml);
+    ctrl(Qt::Key_P);
+    QCOMPARE(messages->shown.size(), size_t(1));
+    QVERIFY(sameMessage(messages->shown[0], "Datei existiert bereits, überschreiben?", "Life",
+                        MessageIcon::Question, MessageButtons::YesNo));
+    QCOMPARE(test::fileContent(old), "alt");
+    QCOMPARE(text(GadgetId::FileNameField), "vorher.lif");
+    QCOMPARE(folder->entries(), std::vector<std::string>{"alt.lxm"});
+
+    messages->answer = MessageAnswer::Yes;
+    fileDialogs->choose(folder->path("alt.lxm"), lifeXml);
+    ctrl(Qt::Key_P);
+    QCOMPARE(messages->shown.size(), size_t(2));
+    QVERIFY(test::fileContent(old).starts_with("<?xml"));
+    QCOMPARE(text(GadgetId::FileNameField), "alt.lxm");
+  }
+
+  void cancellingEmptiesTheNextProposalOfBothCommands() {
+    QVERIFY(showWithActivePanel());
+    fileDialogs->choose(folder->path("muster"), lifeFile);
+    ctrl(Qt::Key_P);
+    ctrl(Qt::Key_D);  // cancelled
+    QCOMPARE(fileDialogs->shown.size(), size_t(2));
+    QVERIFY(!fileDialogs->shown[1].save);
+    QCOMPARE(lastRequest().title, "Lifedatei laden");
+    QCOMPARE(lastRequest().folder, folder->folder().string());
+    QCOMPARE(lastRequest().fileName, "muster.lif");
+    QCOMPARE(lastRequest().filterIndex, lifeXml);  // the first load opens on LifeXML
+    QTRY_COMPARE(QApplication::activeWindow(), &program->mainWindow());
+
+    ctrl(Qt::Key_P);
+    QCOMPARE(lastRequest().folder, "");
+    QCOMPARE(lastRequest().fileName, "");
+    ctrl(Qt::Key_D);
+    QCOMPARE(lastRequest().fileName, "");
+    QCOMPARE(text(GadgetId::FileNameField), "muster.lif");
+    QVERIFY(messages->shown.empty());
+    QVERIFY(!program->field().fieldEdited);
+  }
+
+  void loadReadsTheFormatOfTheChosenFileType() {
+    program->show();
+    QVERIFY(QTest::qWaitForWindowExposed(&program->mainWindow()));
+    QTest::qWait(20);
+    FullPaints paints;
+    program->mainWindow().installEventFilter(&paints);
+    folder->write("blinker.lxm", test::blinkerLifeXml);
+    cells().at(40, 40).state = CellState::Alive;
+    gadgets().setGadgetText(GadgetId::SourceField, "https://example.org/alt");
+
+    // LifeXML: a typed name without extension opens the .lxm file.
+    fileDialogs->choose(folder->path("blinker"), lifeXml);
+    ctrl(Qt::Key_D);
+    QCOMPARE(value(GadgetId::SizeXSpin), 3);
+    QCOMPARE(value(GadgetId::SizeYSpin), 3);
+    QCOMPARE(value(GadgetId::GridCheck), 1);
+    QCOMPARE(value(GadgetId::DateField), 1796596200);
+    QCOMPARE(text(GadgetId::CommentEditor), "Blinker\r\nPeriode 2\r\n ");
+    QCOMPARE(text(GadgetId::SourceField), "");
+    QCOMPARE(text(GadgetId::FileNameField), "blinker.lxm");
+    QCOMPARE(cells().at(40, 40).state, CellState::Dead);
+    QVERIFY(program->field().fieldEdited);
+    QCOMPARE(program->mainWindow().fieldLayout().columns, 3);
+    QCOMPARE(program->mainWindow().fieldLayout().rows, 3);
+    QTRY_VERIFY(paints.count > 0);
+
+    // The next step only judges the loaded cells.
+    const StepSettings settings{{3, 3}, false};
+    advanceGeneration(program->field(), settings, nullptr);
+    QVERIFY(!program->field().fieldEdited);
+    for (int y = 0; y < 3; ++y) {
+      QCOMPARE(cells().at(1, y).state, CellState::Alive);
+    }
+    QCOMPARE(cells().at(0, 1).pending, PendingMark::Birth);
+    QCOMPARE(cells().at(1, 0).pending, PendingMark::Die);
+
+    // A Life file named .lxm, loaded as "Lifedatei", is read as a Life file;
+    // the load dialog now opens on LifeXML, the type used last. The size
+    // stays, so only the load itself repaints the field.
+    std::string lifeBytes = test::lifeFileHeader(200, 3, 3);
+    lifeBytes += std::string("\0\1\2\0\1\0\0\1\0", 9);  // a static cell at (2, 0)
+    folder->write("life.lxm", lifeBytes);
+    program->field().fieldEdited = false;
+    paints.count = 0;
+    fileDialogs->choose(folder->path("life.lxm"), lifeFile);
+    ctrl(Qt::Key_D);
+    QCOMPARE(fileDialogs->shown.back().request.filterIndex, lifeXml);
+    QVERIFY(messages->shown.empty());
+    QCOMPARE(cells().at(2, 0).state, CellState::Static);
+    QCOMPARE(cells().at(1, 2).pending, PendingMark::None);
+    QCOMPARE(text(GadgetId::FileNameField), "life.lxm");
+    QCOMPARE(text(GadgetId::IntervalSpin), "200");
+    QCOMPARE(value(GadgetId::DateField), 0);
+    QVERIFY(program->field().fieldEdited);
+    QTRY_VERIFY(paints.count > 0);
+
+    ctrl(Qt::Key_D);  // cancelled
+    QCOMPARE(lastRequest().filterIndex, lifeFile);
+  }
+
+  void failedLoadsTellWhyAndChangeNothing() {
+    test::setUpBlinker(gadgets(), cells());
+    gadgets().setGadgetText(GadgetId::FileNameField, "vorher.lxm");
+    gadgets().setGadgetText(GadgetId::AuthorField, "Conway");
+    folder->write("leer.lxm", "");
+    folder->write("fremd.lxm", "<Muster><Interval ms=\"5\"/><Fields/></Muster>");
+    folder->write("kein.lxm", "<?xml version=\"1.0\"?>\r\n<Orvalis>\r\n</Orvalis>\r\n");
+
+    fileDialogs->choose(folder->path("leer.lxm"), lifeXml);
+    fileDialogs->choose(folder->path("fremd.lxm"), lifeXml);
+    fileDialogs->choose(folder->path("fehlt"), lifeFile);
+    for (int load = 0; load < 3; ++load) {
+      ctrl(Qt::Key_D);
+    }
+    QCOMPARE(messages->shown.size(), size_t(3));
+    QVERIFY(sameMessage(messages->shown[0], "XML - Datei konnte nicht geladen werden", "Orvalis",
+                        MessageIcon::Error));
+    QVERIFY(
+        sameMessage(messages->shown[1], "Falsches XML - Format", "Orvalis", MessageIcon::Error));
+    QVERIFY(sameMessage(messages->shown[2], "Datei konnte nicht geladen werden", "Orvalis",
+                        MessageIcon::Error));
+    QCOMPARE(text(GadgetId::FileNameField), "vorher.lxm");
+    QCOMPARE(text(GadgetId::IntervalSpin), "1000");
+    QCOMPARE(text(GadgetId::AuthorField), "Conway");
+    QCOMPARE(value(GadgetId::SizeXSpin), 3);
+    QCOMPARE(cells().at(1, 1).state, CellState::Alive);
+    QVERIFY(!program->field().fieldEdited);
+    ctrl(Qt::Key_D);  // cancelled: the Life file's extension was added
+    QCOMPARE(lastRequest().fileName, "fehlt.lif");
+
+    // An empty document names the file and clears the pattern's metadata,
+    // but leaves field and settings.
+    fileDialogs->choose(folder->path("kein.lxm"), lifeXml);
+    ctrl(Qt::Key_D);
+    QCOMPARE(messages->shown.size(), size_t(4));
+    QVERIFY(sameMessage(messages->shown[3], "Leeres XML - Dokument", "Orvalis", MessageIcon::None));
+    QCOMPARE(text(GadgetId::FileNameField), "kein.lxm");
+    QCOMPARE(text(GadgetId::AuthorField), "");
+    QCOMPARE(text(GadgetId::CommentEditor), "");
+    QCOMPARE(value(GadgetId::DateField), 0);
+    QCOMPARE(value(GadgetId::SizeXSpin), 3);
+    QCOMPARE(value(GadgetId::GridCheck), 1);
+    QCOMPARE(cells().at(1, 1).state, CellState::Alive);
+    QVERIFY(!program->field().fieldEdited);
+  }
+
+  void picturesAreImportedSilently() {
+    // Left half white, right half black: without "Invers" the white lives.
+    const auto halves = test::paintedImage(50, 50, [](int x, int) {
+      return x < 25 ? Rgb{255, 255, 255} : Rgb{0, 0, 0};
+    });
+    folder->write("bild", test::pngBytes(halves));
+    folder->write("kaputt.png", "kein Bild");
+    cells().at(60, 60).state = CellState::Static;  // beyond the visible field
+    cells().at(30, 3).pending = PendingMark::Birth;
+    program->show();
+    QVERIFY(QTest::qWaitForWindowExposed(&program->mainWindow()));
+    QTest::qWait(20);
+    FullPaints paints;
+    program->mainWindow().installEventFilter(&paints);
+
+    fileDialogs->choose(folder->path("bild"), pictures);
+    ctrl(Qt::Key_D);
+    QTRY_VERIFY(paints.count > 0);
+    QVERIFY(messages->shown.empty());
+    QCOMPARE(text(GadgetId::FileNameField), "bild");
+    QCOMPARE(value(GadgetId::SizeXSpin), 50);
+    for (const int x : {0, 24}) {
+      QCOMPARE(cells().at(x, 49).state, CellState::Alive);
+      QCOMPARE(cells().at(x, 49).remembered, CellState::Alive);
+    }
+    QCOMPARE(cells().at(25, 0).state, CellState::Dead);
+    QCOMPARE(cells().at(30, 3).pending, PendingMark::None);
+    QCOMPARE(cells().at(60, 60).state, CellState::Static);
+    QVERIFY(!program->field().fieldEdited);
+
+    fileDialogs->choose(folder->path("kaputt.png"), pictures);
+    ctrl(Qt::Key_D);
+    QCOMPARE(lastRequest().filterIndex, pictures);
+    QCOMPARE(lastRequest().fileName, "bild");
+    QCOMPARE(lastRequest().filters.size(), size_t(3));
+    QCOMPARE(lastRequest().filters[2].name, "Bilder");
+    QCOMPARE(lastRequest().filters[2].patterns,
+             (std::vector<std::string>{"*.jpg", "*.bmp", "*.png"}));
+    QVERIFY(messages->shown.empty());
+    QCOMPARE(text(GadgetId::FileNameField), "bild");
+    QCOMPARE(cells().at(0, 0).state, CellState::Alive);
+  }
+
+  void failedSavesTellTheUserAndKeepTheOldFile() {
+    gadgets().setGadgetText(GadgetId::FileNameField, "vorher.lxm");
+    fileDialogs->choose(folder->path("fehlt/muster"), lifeXml);
+    fileDialogs->choose(folder->path("fehlt/muster"), lifeFile);
+    ctrl(Qt::Key_P);
+    ctrl(Qt::Key_P);
+    QCOMPARE(messages->shown.size(), size_t(2));
+    QVERIFY(sameMessage(messages->shown[0], "XML - Datei konnte nicht erstellt werden", "Orvalis",
+                        MessageIcon::Error));
+    QVERIFY(sameMessage(messages->shown[1], "Datei konnte nicht erstellt werden", "Orvalis",
+                        MessageIcon::Error));
+    QCOMPARE(text(GadgetId::FileNameField), "vorher.lxm");
+    QVERIFY(folder->entries().empty());
+
+    // A disk that is full: even for root the new file cannot be written,
+    // and the file it was to replace stays as it was.
+    const std::string old = folder->write("alt.lif", "alt");
+    messages->answer = MessageAnswer::Yes;
+    fileDialogs->choose(old, lifeFile);
+    rlimit saved{};
+    QVERIFY(::getrlimit(RLIMIT_FSIZE, &saved) == 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit full{16, saved.rlim_max};
+    QVERIFY(::setrlimit(RLIMIT_FSIZE, &full) == 0);
+    ctrl(Qt::Key_P);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+    QCOMPARE(messages->shown.size(), size_t(4));
+    QVERIFY(sameMessage(messages->shown[3], "Datei konnte nicht erstellt werden", "Orvalis",
+                        MessageIcon::Error));
+    QCOMPARE(test::fileContent(old), "alt");
+    QCOMPARE(folder->entries(), std::vector<std::string>{"alt.lif"});
+    QCOMPARE(text(GadgetId::FileNameField), "vorher.lxm");
+  }
+};
+
+QTEST_MAIN(FileCommandsTest)
+#include "FileCommandsTest.moc"
