@@ -8,17 +8,6 @@
 namespace orvalis {
 namespace {
 
-void clearVisible(CellGrid& grid, FieldSize size) {
-  for (int y = 0; y < size.rows; ++y) {
-    for (int x = 0; x < size.columns; ++x) {
-      Cell& cell = grid.at(x, y);
-      cell.state = CellState::Dead;
-      cell.remembered = CellState::Dead;
-      cell.pending = PendingMark::None;
-    }
-  }
-}
-
 void moveCell(CellGrid& grid, int fromX, int fromY, int toX, int toY) {
   const Cell& from = grid.at(fromX, fromY);
   Cell& to = grid.at(toX, toY);
@@ -43,7 +32,7 @@ struct Line {
 
 void randomFill(LifeField& field, FieldSize requested, int percent, Random& random) {
   const FieldSize size = requested.clamped();
-  clearVisible(field.cells, size);
+  clearField(field.cells, size);
   const std::size_t cellCount = static_cast<std::size_t>(size.columns) * size.rows;
   const long long count = std::min<long long>(
       static_cast<long long>(cellCount) * std::max(percent, 0) / 100, cellCount);
@@ -69,8 +58,20 @@ void randomFill(LifeField& field, FieldSize requested, int percent, Random& rand
   }
 }
 
+void clearField(CellGrid& grid, FieldSize requested) {
+  const FieldSize size = requested.clamped();
+  for (int y = 0; y < size.rows; ++y) {
+    for (int x = 0; x < size.columns; ++x) {
+      Cell& cell = grid.at(x, y);
+      cell.state = CellState::Dead;
+      cell.remembered = CellState::Dead;
+      cell.pending = PendingMark::None;
+    }
+  }
+}
+
 void clearAll(CellGrid& grid) {
-  clearVisible(grid, {gridColumns, gridRows});
+  clearField(grid, {gridColumns, gridRows});
 }
 
 void restoreRemembered(LifeField& field, FieldSize requested) {

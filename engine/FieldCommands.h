@@ -14,6 +14,9 @@ namespace orvalis {
 // drawn cell that is taken already.
 void randomFill(LifeField& field, FieldSize size, int percent, Random& random);
 
+// Dead, remembered Dead and no mark for the cells of `size`.
+void clearField(CellGrid& grid, FieldSize size);
+
 // Dead, remembered Dead and no mark for all 500 x 500 cells.
 void clearAll(CellGrid& grid);
 

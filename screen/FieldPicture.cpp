@@ -1,28 +1,9 @@
 #include "screen/FieldPicture.h"
 
+#include "view/FieldPalette.h"
+
 namespace orvalis {
 namespace {
-
-bool isDrawn(const Cell& cell) {
-  return static_cast<int>(cell.state) > 0 || cell.pending == PendingMark::Birth;
-}
-
-// The mark comes before the state: a living cell about to die is red.
-QRgb cellColour(const Cell& cell) {
-  if (cell.pending == PendingMark::Birth) {
-    return screenColour::birth;
-  }
-  if (cell.pending == PendingMark::Die) {
-    return screenColour::death;
-  }
-  if (cell.state == CellState::Static) {
-    return screenColour::staticCell;
-  }
-  if (cell.state == CellState::Blocked) {
-    return screenColour::blockedCell;
-  }
-  return screenColour::living;
-}
 
 void drawGridLines(ScreenLayer& screen, const ScreenLayout& layout) {
   const int right = layout.originX + layout.spanX;
@@ -39,10 +20,10 @@ void drawGridLines(ScreenLayer& screen, const ScreenLayout& layout) {
 
 void drawPresentationFrame(ScreenLayer& screen, const CellGrid& grid, const ScreenLayout& layout,
                            bool gridLines) {
-  screen.clearBackBuffer(screenColour::background);
+  screen.clearBackBuffer(palette::background);
   screen.beginDrawing();
   screen.setOutlineMode(true);
-  screen.setDrawColor(screenColour::lines);
+  screen.setDrawColor(palette::line);
   if (gridLines && layout.hasGridLines()) {
     drawGridLines(screen, layout);
   } else {
@@ -53,8 +34,10 @@ void drawPresentationFrame(ScreenLayer& screen, const CellGrid& grid, const Scre
   for (int y = 0; y < layout.rows; ++y) {
     for (int x = 0; x < layout.columns; ++x) {
       const Cell& cell = grid.at(x, y);
-      if (isDrawn(cell)) {
-        screen.setDrawColor(cellColour(cell));
+      // The same colours as in the field view; dead cells show the background.
+      const QRgb colour = palette::cellColour(cell);
+      if (colour != palette::notDrawn) {
+        screen.setDrawColor(colour);
         screen.drawBox(cell.pixelX, cell.pixelY, box, box);
       }
     }

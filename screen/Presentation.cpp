@@ -49,13 +49,7 @@ struct RunState {
 // than asked for may live. The comment stays as it is.
 void scatterCells(LifeField& field, const PresentationSettings& settings, Random& random) {
   const FieldSize size = settings.size;
-  for (int y = 0; y < size.rows; ++y) {
-    for (int x = 0; x < size.columns; ++x) {
-      Cell& cell = field.cells.at(x, y);
-      cell.state = cell.remembered = CellState::Dead;
-      cell.pending = PendingMark::None;
-    }
-  }
+  clearField(field.cells, size);
   const long long count =
       static_cast<long long>(size.columns) * size.rows * settings.fillPercent / 100;
   for (long long placed = 0; placed < count; ++placed) {

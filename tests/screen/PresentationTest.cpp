@@ -9,6 +9,7 @@
 #include "screen/HeadlessScreenLayer.h"
 #include "screen/Presentation.h"
 #include "screen/ScanCodes.h"
+#include "view/FieldPalette.h"
 #include "view/FieldView.h"
 
 using namespace orvalis;
@@ -218,8 +219,8 @@ class PresentationTest : public QObject {
         rig.screen.pressKey(scanCode::escape);
       }
     });
-    QCOMPARE(gridLinePixels, (std::vector<QRgb>{screenColour::background, screenColour::background,
-                                                screenColour::lines}));
+    QCOMPARE(gridLinePixels,
+             (std::vector<QRgb>{palette::background, palette::background, palette::line}));
   }
 
   void returnBringsBackTheRememberedFieldWithoutMarks() {

@@ -8,6 +8,7 @@
 #include "screen/PresentationCommand.h"
 #include "screen/QtScreenLayer.h"
 #include "screen/ScreenLayout.h"
+#include "view/FieldPalette.h"
 #include "view/FieldView.h"
 
 using namespace orvalis;
@@ -75,9 +76,9 @@ class QtScreenTest : public QObject {
       QVERIFY(window->isActiveWindow());
       const QImage shown = window->grab().toImage();
       const QPoint cell(layout.pixelX(0), layout.pixelY(0));
-      QCOMPARE(shown.pixel(cell), screenColour::living);
-      QCOMPARE(shown.pixel(cell - QPoint(1, 0)), screenColour::lines);
-      QCOMPARE(shown.pixel(layout.pixelX(1), cell.y()), screenColour::background);
+      QCOMPARE(shown.pixel(cell), palette::alive);
+      QCOMPARE(shown.pixel(cell - QPoint(1, 0)), palette::line);
+      QCOMPARE(shown.pixel(layout.pixelX(1), cell.y()), palette::background);
       QTest::keyPress(window, Qt::Key_Escape);
     });
     parts.start();

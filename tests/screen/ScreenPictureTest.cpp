@@ -3,13 +3,14 @@
 #include "screen/FieldPicture.h"
 #include "screen/HeadlessScreenLayer.h"
 #include "screen/ScreenLayout.h"
+#include "view/FieldPalette.h"
 
 using namespace orvalis;
 
 namespace {
 
-const QRgb white = screenColour::background;
-const QRgb black = screenColour::lines;
+const QRgb white = palette::background;
+const QRgb black = palette::line;
 
 // A headless screen in full screen, ready to draw.
 struct Screen {
@@ -106,7 +107,7 @@ class ScreenPictureTest : public QObject {
     layer.clearBackBuffer(white);
     layer.beginDrawing();
     layer.drawBox(1, 1, 1, 1);  // black and filled after beginDrawing
-    layer.setDrawColor(screenColour::death);
+    layer.setDrawColor(palette::die);
     layer.drawBox(10, 10, 3, 2);
     layer.setOutlineMode(true);
     layer.drawBox(20, 5, 4, 4);
@@ -120,7 +121,7 @@ class ScreenPictureTest : public QObject {
     layer.drawBox(15, 15, 5, 5);  // after drawing ended: ignored
     layer.presentFrame();
     const QImage frame = layer.lastFrame();
-    const QRgb red = screenColour::death;
+    const QRgb red = palette::die;
 
     QCOMPARE(frame.pixel(1, 1), black);
     QCOMPARE(frame.pixel(2, 1), white);
@@ -197,11 +198,8 @@ class ScreenPictureTest : public QObject {
     Screen screen({1920, 1080});
     const QImage picture = screen.picture(grid, {50, 50}, true);
     const QRgb expected[] = {
-        screenColour::living,      screenColour::death,
-        screenColour::birth,       screenColour::staticCell,
-        screenColour::blockedCell, white,
-        screenColour::living,      white,
-        screenColour::death,       screenColour::birth,
+        palette::alive, palette::die,   palette::birth, palette::staticCell, palette::blocked,
+        white,          palette::alive, white,          palette::die,        palette::birth,
     };
     for (int x = 0; x < 10; ++x) {
       const int left = 436 + 21 * x;
@@ -218,9 +216,9 @@ class ScreenPictureTest : public QObject {
     full.at(499, 499).state = CellState::Alive;
     full.at(0, 0).state = CellState::Static;
     const QImage fullPicture = screen.picture(full, {500, 500}, false);
-    QCOMPARE(fullPicture.pixel(461, 41), screenColour::staticCell);
+    QCOMPARE(fullPicture.pixel(461, 41), palette::staticCell);
     QCOMPARE(fullPicture.pixel(462, 41), white);
-    QCOMPARE(fullPicture.pixel(461 + 998, 41 + 998), screenColour::living);
+    QCOMPARE(fullPicture.pixel(461 + 998, 41 + 998), palette::alive);
     QCOMPARE(fullPicture.pixel(461 + 999, 41 + 998), white);
   }
 
@@ -230,10 +228,10 @@ class ScreenPictureTest : public QObject {
     grid.at(499, 499).state = CellState::Blocked;
     grid.at(250, 0).state = CellState::Alive;
     const QImage picture = Screen({640, 480}).picture(grid, {500, 500}, false);
-    QCOMPARE(picture.pixel(81, 1), screenColour::living);
-    QCOMPARE(picture.pixel(81 + 499 * 478 / 500, 1 + 499 * 478 / 500), screenColour::blockedCell);
-    QCOMPARE(picture.pixel(81 + 250 * 478 / 500, 1), screenColour::living);
-    QCOMPARE(countInRow(picture, 1, screenColour::living), 2);
+    QCOMPARE(picture.pixel(81, 1), palette::alive);
+    QCOMPARE(picture.pixel(81 + 499 * 478 / 500, 1 + 499 * 478 / 500), palette::blocked);
+    QCOMPARE(picture.pixel(81 + 250 * 478 / 500, 1), palette::alive);
+    QCOMPARE(countInRow(picture, 1, palette::alive), 2);
     QCOMPARE(picture.pixel(80, 0), black);
     QCOMPARE(picture.pixel(559, 479), black);
   }
