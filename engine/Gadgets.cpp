@@ -112,4 +112,11 @@ std::optional<int> spinTextValue(std::string_view text, const SpinRange& range) 
   return value;
 }
 
+FieldSize visibleFieldSize(GadgetAccess& gadgets) {
+  const auto columns =
+      std::clamp<long long>(gadgets.gadgetValue(GadgetId::SizeXSpin), 1, gridColumns);
+  const auto rows = std::clamp<long long>(gadgets.gadgetValue(GadgetId::SizeYSpin), 1, gridRows);
+  return {static_cast<int>(columns), static_cast<int>(rows)};
+}
+
 }  // namespace orvalis

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/CellGrid.h"
+
 namespace orvalis {
 
 // Every setting and command of the control panel is known by its gadget
@@ -96,5 +98,9 @@ class GadgetAccess {
   virtual std::string gadgetText(GadgetId id) = 0;
   virtual void setGadgetText(GadgetId id, const std::string& text) = 0;
 };
+
+// The visible field size from "Größe X" and "Y", brought into 1..500 so
+// that no loop over it can leave the grid, whatever the gadgets report.
+FieldSize visibleFieldSize(GadgetAccess& gadgets);
 
 }  // namespace orvalis

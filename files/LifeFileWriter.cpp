@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <limits>
 
+#include "engine/Gadgets.h"
 #include "engine/Text.h"
-#include "files/GadgetFieldSize.h"
 #include "files/SafeSave.h"
 #include "files/TextEncoding.h"
 

@@ -4,9 +4,9 @@
 #include <utility>
 #include <vector>
 
+#include "engine/Gadgets.h"
 #include "engine/Text.h"
 #include "files/CommentContent.h"
-#include "files/GadgetFieldSize.h"
 #include "files/SafeSave.h"
 #include "files/TextEncoding.h"
 

@@ -25,9 +25,7 @@ struct PresentationSettings {
 
 PresentationSettings readSettings(GadgetAccess& settings) {
   PresentationSettings values;
-  values.size = FieldSize{static_cast<int>(settings.gadgetValue(GadgetId::SizeXSpin)),
-                          static_cast<int>(settings.gadgetValue(GadgetId::SizeYSpin))}
-                    .clamped();
+  values.size = visibleFieldSize(settings);
   values.wrapEdges = settings.gadgetValue(GadgetId::InfiniteCheck) != 0;
   values.stepInterval = numberValue(settings.gadgetText(GadgetId::IntervalSpin));
   values.fillPercent = spinRange(GadgetId::RandomPercentSpin)

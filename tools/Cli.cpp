@@ -2,9 +2,9 @@
 
 #include <variant>
 
+#include "engine/Gadgets.h"
 #include "engine/GenerationStep.h"
 #include "engine/SettingsRecord.h"
-#include "files/GadgetFieldSize.h"
 #include "tools/CliArguments.h"
 #include "tools/PatternFiles.h"
 #include "tools/PatternInfo.h"

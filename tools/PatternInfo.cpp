@@ -3,7 +3,7 @@
 #include <array>
 #include <ctime>
 
-#include "files/GadgetFieldSize.h"
+#include "engine/Gadgets.h"
 #include "files/TextEncoding.h"
 
 namespace orvalis::cli {

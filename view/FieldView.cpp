@@ -60,9 +60,7 @@ void FieldView::setFieldSize(int columns, int rows) {
 }
 
 void FieldView::relayoutFromControls() {
-  const FieldSize size = FieldSize{static_cast<int>(settings_->gadgetValue(GadgetId::SizeXSpin)),
-                                   static_cast<int>(settings_->gadgetValue(GadgetId::SizeYSpin))}
-                             .clamped();
+  const FieldSize size = visibleFieldSize(*settings_);
   layout_.columns = size.columns;
   layout_.rows = size.rows;
   layOut();

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "files/GadgetFieldSize.h"
+#include "engine/Gadgets.h"
 #include "files/TextEncoding.h"
 #include "files/picture/PictureLoader.h"
 #include "files/picture/Resample.h"

@@ -77,9 +77,7 @@ void SimulationDriver::restore() {
 // the panel shows them now.
 void SimulationDriver::advance() {
   Gadgets& gadgets = panel_.gadgets();
-  const StepSettings settings{FieldSize{static_cast<int>(gadgets.gadgetValue(GadgetId::SizeXSpin)),
-                                        static_cast<int>(gadgets.gadgetValue(GadgetId::SizeYSpin))}
-                                  .clamped(),
+  const StepSettings settings{visibleFieldSize(gadgets),
                               gadgets.gadgetValue(GadgetId::InfiniteCheck) != 0};
   advanceGeneration(field_, settings, &mainWindow_);
 }

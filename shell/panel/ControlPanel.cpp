@@ -131,8 +131,7 @@ void ControlPanel::focusAndSelectAll(GadgetId id) {
 
 // The settings are read from the gadgets at the moment the command runs.
 void ControlPanel::runFieldCommand(GadgetId id) {
-  const FieldSize size{static_cast<int>(gadgets_.gadgetValue(GadgetId::SizeXSpin)),
-                       static_cast<int>(gadgets_.gadgetValue(GadgetId::SizeYSpin))};
+  const FieldSize size = visibleFieldSize(gadgets_);
   const bool wrapEdges = gadgets_.gadgetValue(GadgetId::InfiniteCheck) != 0;
   switch (id) {
     case GadgetId::RandomButton: {
