@@ -156,14 +156,14 @@ ORVALIS_VECTOR_CLONES void judgeColumn(Cell* column, int rows, const std::int8_t
   }
   if (repainted) {
     // Every judged cell is repainted except a dead one that stays dead and
-    // was not shown as a coming birth: a step that only judges (after an
-    // edit or "Infinit") can take a birth back.
+    // blank. A step that only judges (after an edit or "Infinit") can take
+    // back a birth shown in light grey, which must then go.
     for (int y = 0; y < rows; ++y) {
       const bool judged = states[y] < raw(CellState::Static);
       const int wasBirth = int{markOf(lowWord(column[y])) == raw(PendingMark::Birth)};
-      const int staysDead =
-          int{states[y] == raw(CellState::Dead)} & int{marks[y] == raw(PendingMark::Keep)};
-      repainted[y] = static_cast<std::uint8_t>(int{judged} & ((staysDead & (wasBirth ^ 1)) ^ 1));
+      const int staysBlank = int{states[y] == raw(CellState::Dead)} &
+                             int{marks[y] == raw(PendingMark::Keep)} & (wasBirth ^ 1);
+      repainted[y] = static_cast<std::uint8_t>(int{judged} & (staysBlank ^ 1));
     }
   }
   for (int y = 0; y < rows; ++y) {
