@@ -154,6 +154,18 @@ ORVALIS_VECTOR_CLONES void judgeColumn(Cell* column, int rows, const std::int8_t
     marks[y] = living ? (fits ? raw(PendingMark::Keep) : raw(PendingMark::Die))
                       : (fits ? raw(PendingMark::Birth) : raw(PendingMark::Keep));
   }
+  if (repainted) {
+    // Every judged cell is repainted except a dead one that stays dead and
+    // blank. A step that only judges (after an edit or "Infinit") can take
+    // back a birth shown in light grey, which must then go.
+    for (int y = 0; y < rows; ++y) {
+      const bool judged = states[y] < raw(CellState::Static);
+      const int wasBirth = int{markOf(lowWord(column[y])) == raw(PendingMark::Birth)};
+      const int staysBlank = int{states[y] == raw(CellState::Dead)} &
+                             int{marks[y] == raw(PendingMark::Keep)} & (wasBirth ^ 1);
+      repainted[y] = static_cast<std::uint8_t>(int{judged} & (staysBlank ^ 1));
+    }
+  }
   for (int y = 0; y < rows; ++y) {
     const std::uint32_t word = lowWord(column[y]);
     // Static, Blocked and any larger value are not judged and keep their mark.
@@ -162,15 +174,6 @@ ORVALIS_VECTOR_CLONES void judgeColumn(Cell* column, int rows, const std::int8_t
     const std::uint32_t mark = judged ? newMark : markOf(word);
     const auto state = static_cast<std::uint8_t>(states[y]);
     setLowWord(column[y], (word & keptBytes) | state | (mark << pendingShift));
-  }
-  if (repainted) {
-    // Every judged cell is repainted except a dead one that stays dead.
-    for (int y = 0; y < rows; ++y) {
-      const bool judged = states[y] < raw(CellState::Static);
-      const int staysDead =
-          int{states[y] == raw(CellState::Dead)} & int{marks[y] == raw(PendingMark::Keep)};
-      repainted[y] = static_cast<std::uint8_t>(int{judged} & (staysDead ^ 1));
-    }
   }
 }
 

@@ -29,12 +29,14 @@ SpinField::SpinField(SpinRange range, QWidget* parent)
   edit_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   edit_->installEventFilter(this);
   setFocusProxy(edit_);
-  connect(edit_, &QLineEdit::textChanged, this, [this] {
-    takeValueFromText();
-    emit textChanged();
-  });
+  connect(edit_, &QLineEdit::textChanged, this, &SpinField::textChanged);
   connect(up_, &QToolButton::clicked, this, [this] { stepBy(1); });
   connect(down_, &QToolButton::clicked, this, [this] { stepBy(-1); });
+}
+
+int SpinField::value() {
+  takeValueFromText();
+  return value_;
 }
 
 void SpinField::setValue(long long value) {
@@ -43,7 +45,7 @@ void SpinField::setValue(long long value) {
 }
 
 void SpinField::stepBy(int steps) {
-  setValue(static_cast<long long>(value_) + steps);
+  setValue(static_cast<long long>(value()) + steps);
 }
 
 QString SpinField::text() const {

@@ -10,17 +10,20 @@ class QToolButton;
 namespace orvalis {
 
 // A number field with up and down arrows. Its text may hold anything typed;
-// its value is the last text that was a whole number within the range, so
-// text and value can differ. The arrows and the Up and Down keys step the
-// value by one and write it into the text. The edit takes the left part,
-// the arrows a strip of half the height on the right.
+// its value is the text when that is a whole number within the range, else
+// the last such value, so text and value can differ. The text is taken when
+// the value is read, not keystroke by keystroke, so a number passed on the
+// way ("15" while typing "150" into 1 to 100) never becomes the value. The
+// arrows and the Up and Down keys step the value by one and write it into
+// the text. The edit takes the left part, the arrows a strip of half the
+// height on the right.
 class SpinField : public QWidget {
   Q_OBJECT
 
  public:
   SpinField(SpinRange range, QWidget* parent);
 
-  int value() const { return value_; }
+  int value();
   // Brought into the range; the text shows it.
   void setValue(long long value);
   void stepBy(int steps);

@@ -169,12 +169,16 @@ TEST(Shift, WrapRotatesAndPlainShiftLosesTheLeavingLine) {
                                      : c == 'S' ? CellState::Static
                                      : c == 'B' ? CellState::Blocked
                                                 : CellState::Dead;
+        field.cells.at(x, y).remembered = field.cells.at(x, y).state;
       }
     }
     for (int i = 0; i < times; ++i) {
       shiftField(field, size, direction, wrapShifts);
     }
-    return picture(field.cells, size);
+    const auto shifted = picture(field.cells, size);
+    restoreRemembered(field, size);
+    EXPECT_EQ(picture(field.cells, size), shifted) << "the remembered field moves along";
+    return shifted;
   };
   EXPECT_EQ(fieldWith(true, ShiftDirection::Up, 4), start);
   EXPECT_EQ(fieldWith(true, ShiftDirection::Left, 6), start);

@@ -170,12 +170,25 @@ class GadgetLayerTest : public QObject, test::ProgramFixture {
     g.setGadgetValue(GadgetId::IntervalSpin, LLONG_MIN);
     QCOMPARE(g.gadgetValue(GadgetId::IntervalSpin), 1);
 
+    // A number typed on the way to one beyond the range never becomes the
+    // value: "20001" passes 2000, "150" passes 15.
     auto* interval = static_cast<QLineEdit*>(g.gadgetHandle(GadgetId::IntervalSpin));
+    g.setGadgetValue(GadgetId::IntervalSpin, 4000);
+    interval->selectAll();
+    QTest::keyClicks(interval, "20001");
+    QCOMPARE(g.gadgetText(GadgetId::IntervalSpin), "20001");
+    QCOMPARE(g.gadgetValue(GadgetId::IntervalSpin), 4000);
+    auto* percent = static_cast<QLineEdit*>(g.gadgetHandle(GadgetId::RandomPercentSpin));
+    percent->clear();
+    QTest::keyClicks(percent, "150");
+    QCOMPARE(g.gadgetValue(GadgetId::RandomPercentSpin), 50);
+    QTest::keyClick(percent, Qt::Key_Backspace);
+    QCOMPARE(g.gadgetValue(GadgetId::RandomPercentSpin), 15);
+
     interval->clear();
-    QTest::keyClicks(interval, "250");
-    QCOMPARE(g.gadgetValue(GadgetId::IntervalSpin), 250);
-    QTest::keyClicks(interval, "00");  // 2500, then 25000 beyond the range
-    QCOMPARE(g.gadgetText(GadgetId::IntervalSpin), "25000");
+    QTest::keyClicks(interval, "2500");
+    QCOMPARE(g.gadgetValue(GadgetId::IntervalSpin), 2500);
+    QTest::keyClicks(interval, "0");
     QCOMPARE(g.gadgetValue(GadgetId::IntervalSpin), 2500);
     g.setGadgetText(GadgetId::IntervalSpin, "12abc");
     QCOMPARE(g.gadgetValue(GadgetId::IntervalSpin), 2500);

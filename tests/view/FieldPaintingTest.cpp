@@ -1,5 +1,4 @@
 #include <QPaintEvent>
-#include <QScreen>
 #include <QTest>
 
 #include "engine/FieldCommands.h"
@@ -7,6 +6,8 @@
 #include "tests/view/ShownView.h"
 
 using namespace orvalis;
+using test::settlePaints;
+using test::shownPixels;
 using test::ShownView;
 
 namespace {
@@ -34,21 +35,6 @@ class PaintCounter : public QObject {
   int paints = 0;
   QRect painted;
 };
-
-// Lets the queued update reach Qt and Qt paint it.
-void settlePaints() {
-  for (int round = 0; round < 3; ++round) {
-    QCoreApplication::processEvents();
-  }
-}
-
-// What the window really shows, as painted step by step (not a fresh paint).
-QImage shownPixels(QWidget& widget) {
-  return widget.screen()
-      ->grabWindow(widget.winId())
-      .toImage()
-      .convertToFormat(QImage::Format_RGB32);
-}
 
 int blackPixelsInRow(const QImage& image, int y) {
   int count = 0;
@@ -170,12 +156,16 @@ class FieldPaintingTest : public QObject {
     ShownView view(QSize(500, 400), {50, 50});
     view.field.cells.at(2, 3).state = CellState::Alive;
     view.settings.setGadgetValue(GadgetId::GridCheck, 1);
-    QTest::mouseMove(&view.view, view.inside(2, 3));
+    view.view.invalidateAll();
     // The frame lies on the cell's left and top grid lines and one pixel
-    // inside its right and bottom ones, over the fill's edge.
+    // inside its right and bottom ones, over the fill's edge; it leaves the
+    // cell that the pointer left. What the window shows is checked.
     const int left = 50 + 2 * 8;
     const int top = 3 * 8;
-    QImage image = view.picture();
+    QTest::mouseMove(&view.view, view.inside(2, 2));
+    QTest::mouseMove(&view.view, view.inside(2, 3));
+    QImage image = view.shown();
+    QCOMPARE(image.pixelColor(left + 4, top - 8), black);
     for (const QPoint corner : {QPoint(left, top), QPoint(left + 7, top), QPoint(left, top + 7),
                                 QPoint(left + 7, top + 7), QPoint(left + 4, top)}) {
       QCOMPARE(image.pixelColor(corner), red);
@@ -191,20 +181,22 @@ class FieldPaintingTest : public QObject {
 
     view.settings.setGadgetValue(GadgetId::StartToggle, 0);
     QTest::mouseMove(&view.view, QPoint(20, 20));  // beside the field
-    image = view.picture();
+    image = view.shown();
     QCOMPARE(image.pixelColor(left, top), black);
     QCOMPARE(image.pixelColor(left + 7, top + 4), aliveGrey);
 
     // Leaving the window takes the frame away as well.
     QTest::mouseMove(&view.view, view.inside(2, 3));
-    QCOMPARE(view.picture().pixelColor(left, top), red);
+    QCOMPARE(view.shown().pixelColor(left, top), red);
     QEvent leave(QEvent::Leave);
     QCoreApplication::sendEvent(&view.view, &leave);
-    QCOMPARE(view.picture().pixelColor(left, top), black);
+    QCOMPARE(view.shown().pixelColor(left, top), black);
   }
 
   void cellSizeZeroPaintsNothing() {
-    ShownView view(QSize(60, 60), {10, 10});
+    ShownView view(QSize(100, 100), {10, 10});
+    view.view.resize(60, 60);  // the 10 x 10 field allows it
+    QTRY_COMPARE(view.view.queryCellSize(), QSize(6, 6));
     view.field.cells.at(0, 0).state = CellState::Alive;
     view.settings.setGadgetValue(GadgetId::GridCheck, 1);
     QCOMPARE(view.picture().pixelColor(view.fillOrigin(0, 0)), aliveGrey);

@@ -92,7 +92,7 @@ class MouseEditingTest : public QObject {
       QTest::mouseMove(&view.view, view.inside(x, 2));
     }
     QTest::mouseRelease(&view.view, Qt::LeftButton, {}, view.inside(3, 2));
-    const QImage image = view.picture();
+    const QImage image = view.shown();
     for (int x = 0; x < 4; ++x) {
       QCOMPARE(view.field.cells.at(x, 2).state, CellState::Blocked);
       QCOMPARE(image.pixelColor(view.fillOrigin(x, 2)), QColor(250, 250, 0));
@@ -143,6 +143,15 @@ class MouseEditingTest : public QObject {
     QCOMPARE(view.field.cells.at(3, 3).state, CellState::Alive);
     QCOMPARE(view.field.cells.at(3, 3).pending, PendingMark::Die);
     QVERIFY(!view.field.fieldEdited);
+
+    // A press while running also ends a drag begun before the start.
+    view.settings.setGadgetValue(GadgetId::StartToggle, 0);
+    QTest::mousePress(&view.view, Qt::LeftButton, {}, view.inside(5, 5));
+    view.settings.setGadgetValue(GadgetId::StartToggle, 1);
+    QTest::mousePress(&view.view, Qt::RightButton, {}, view.inside(5, 5));
+    QTest::mouseMove(&view.view, view.inside(6, 5));
+    QCOMPARE(view.field.cells.at(5, 5).state, CellState::Alive);
+    QCOMPARE(view.field.cells.at(6, 5).state, CellState::Dead);
   }
 
   void pixelsOnTheFieldsRightAndBottomEdgeAreOutside() {
