@@ -28,10 +28,11 @@ struct BirthSurvival {
   Neighbours survival;
 };
 
-// "b3/s23", "b3s23", "s23/b3" (the slash optional) or "23/3" (survival
-// before birth), already lower case and without blanks.
+// "b3/s23", "b3s23", "s23/b3" (the slash optional), "23/3" (survival
+// before birth) or Golly's name "life", already lower case and without
+// blanks.
 std::optional<BirthSurvival> birthSurvival(std::string_view rule) {
-  if (rule.empty()) {
+  if (rule.empty() || rule == "life") {
     return BirthSurvival{Neighbours(1u << 3), Neighbours((1u << 2) | (1u << 3))};
   }
   const std::size_t b = rule.find('b');

@@ -20,7 +20,7 @@ struct ConwayRule {
 };
 
 // Conway's rule in its usual spellings, any case, blanks ignored: "B3/S23",
-// "B3S23", "S23/B3", "23/3", the empty text; optionally with ":Tc,r" or
+// "B3S23", "S23/B3", "23/3", "Life", the empty text; optionally with ":Tc,r" or
 // ":Pc,r", both sizes 1 to 500. Nothing for any other rule or grid.
 std::optional<ConwayRule> conwayRule(std::string_view rule);
 

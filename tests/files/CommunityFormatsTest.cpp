@@ -172,6 +172,7 @@ TEST(RleReading, RulesGridsAndPlacement) {
       {"x=3,y=1,rule=b3s23\r\nobo!", {10, 8}, true, {{4, 4}, {6, 4}}},
       {"x = 3, y = 1, rule = S23/B3\no.o!", {10, 8}, true, {{4, 4}, {6, 4}}},
       {"x = 3, y = 1\n2bA!", {10, 8}, true, {{6, 4}}},
+      {"x = 3, y = 1, rule = Life\n2bo!", {10, 8}, true, {{6, 4}}},
       // The header's extent counts, and cells beyond it too.
       {"x = 6, y = 4, rule = 23/3\n$o!", {10, 8}, true, {{2, 3}}},
       {"x = 1, y = 1\n\n 2 o\n$2b o !this is ignored", {10, 8}, true, {{4, 3}, {5, 3}, {6, 4}}},
