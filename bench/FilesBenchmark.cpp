@@ -8,6 +8,7 @@
 #include "engine/FieldCommands.h"
 #include "engine/Random.h"
 #include "engine/SettingsRecord.h"
+#include "files/CommunityFormats.h"
 #include "files/LifeFile.h"
 #include "files/LifeXmlApply.h"
 #include "files/LifeXmlReader.h"
@@ -87,6 +88,31 @@ void BM_ReadLifeFile(benchmark::State& state) {
   std::filesystem::remove(path);
 }
 BENCHMARK(BM_ReadLifeFile)->Unit(benchmark::kMillisecond);
+
+void BM_WriteRle(benchmark::State& state) {
+  FullPattern pattern;
+  const std::string path = benchPath("voll.rle");
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(
+        writeCommunityPattern(path, CommunityFormat::Rle, pattern.settings, pattern.field.cells));
+  }
+  state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(path));
+  std::filesystem::remove(path);
+}
+BENCHMARK(BM_WriteRle)->Unit(benchmark::kMillisecond);
+
+void BM_ReadRle(benchmark::State& state) {
+  FullPattern pattern;
+  const std::string path = benchPath("voll.rle");
+  writeCommunityPattern(path, CommunityFormat::Rle, pattern.settings, pattern.field.cells);
+  SettingsRecord settings;
+  CellGrid grid;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(loadCommunityPattern(path, CommunityFormat::Rle, settings, grid));
+  }
+  std::filesystem::remove(path);
+}
+BENCHMARK(BM_ReadRle)->Unit(benchmark::kMillisecond);
 
 // A 4000 x 3000 photo-sized picture fitted to the full field and turned
 // into cells: the work of an import after decoding.

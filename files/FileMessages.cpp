@@ -3,7 +3,7 @@
 namespace orvalis {
 namespace {
 
-platform::UserMessage fileError(const char* text) {
+platform::UserMessage fileError(const std::string& text) {
   return {text, "Orvalis", platform::MessageIcon::Error, platform::MessageButtons::Ok};
 }
 
@@ -23,6 +23,19 @@ platform::UserMessage lifeXmlLoadFailedMessage() {
 
 platform::UserMessage lifeFileLoadFailedMessage() {
   return fileError("Datei konnte nicht geladen werden");
+}
+
+platform::UserMessage unsupportedRuleMessage(const std::string& rule) {
+  return fileError("Regel wird nicht unterstützt: " + rule);
+}
+
+platform::UserMessage patternTooLargeMessage() {
+  return fileError("Muster ist größer als 500 × 500 Zellen");
+}
+
+platform::UserMessage fixedCellsQuestion() {
+  return {"Statische und leere Zellen werden als lebende und tote Zellen gespeichert. Fortfahren?",
+          "Orvalis", platform::MessageIcon::Question, platform::MessageButtons::YesNo};
 }
 
 }  // namespace orvalis

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "platform/UserMessage.h"
 
 namespace orvalis {
@@ -10,5 +12,14 @@ platform::UserMessage lifeXmlSaveFailedMessage();
 platform::UserMessage lifeFileSaveFailedMessage();
 platform::UserMessage lifeXmlLoadFailedMessage();
 platform::UserMessage lifeFileLoadFailedMessage();
+
+// RLE and plaintext files: a rule other than Conway's (`rule` in UTF-8), a
+// pattern beyond the grid.
+platform::UserMessage unsupportedRuleMessage(const std::string& rule);
+platform::UserMessage patternTooLargeMessage();
+
+// Asked before RLE or plaintext is written from a field with static or
+// blocked cells; caption "Orvalis", Yes and No.
+platform::UserMessage fixedCellsQuestion();
 
 }  // namespace orvalis

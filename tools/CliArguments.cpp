@@ -137,7 +137,7 @@ class Parser {
     if (wanted == 2) {
       result_.output = files[1];
       if (patternFormat(result_.output) == PatternFormat::Picture) {
-        return std::string("the output file must end in .lif or .lxm");
+        return std::string("the output file must end in .lif, .lxm, .rle or .cells");
       }
     }
     if (result_.command == CliCommand::Run && !generationsGiven_) {
@@ -167,7 +167,13 @@ std::string usageText() {
          "IN is a Life file (.lif), a LifeXML file (.lxm) or a picture (JPEG, PNG, BMP),\n"
          "OUT a .lif or .lxm file. A picture becomes a field of --size (default 50x50):\n"
          "pixels brighter than --threshold (0 to 255, default 128) live; --invert makes\n"
-         "the darker ones live. run advances N generations with the file's settings.\n";
+         "the darker ones live. run advances N generations with the file's settings.\n"
+         "\n"
+         "IN and OUT may also be RLE (.rle) or plaintext (.cells), the Life community's\n"
+         "formats (Conway's rule only). A pattern without Golly's bounded grid (rule\n"
+         "suffix :Tc,r torus or :Pc,r plane) is centred in a field of --size, grown to\n"
+         "fit. Written RLE holds the whole field with B3/S23:Tc,r or :Pc,r by the\n"
+         "infinite option; static cells are written as living, blocked ones as dead.\n";
 }
 
 }  // namespace orvalis::cli

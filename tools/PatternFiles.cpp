@@ -1,6 +1,7 @@
 #include "tools/PatternFiles.h"
 
 #include "engine/Text.h"
+#include "files/CommunityFormats.h"
 #include "files/FileMessages.h"
 #include "files/LifeFile.h"
 #include "files/LifeXmlApply.h"
@@ -31,6 +32,11 @@ std::optional<std::string> loadLifeXml(const std::string& path, GadgetAccess& ga
   return message ? std::optional(message->text) : std::nullopt;
 }
 
+CommunityFormat communityFormat(const std::string& path) {
+  return patternFormat(path) == PatternFormat::Rle ? CommunityFormat::Rle
+                                                   : CommunityFormat::Plaintext;
+}
+
 }  // namespace
 
 PatternFormat patternFormat(const std::string& path) {
@@ -40,6 +46,12 @@ PatternFormat patternFormat(const std::string& path) {
   }
   if (kind == "lxm") {
     return PatternFormat::LifeXml;
+  }
+  if (kind == "rle") {
+    return PatternFormat::Rle;
+  }
+  if (kind == "cells") {
+    return PatternFormat::Plaintext;
   }
   return PatternFormat::Picture;
 }
@@ -54,6 +66,13 @@ std::optional<std::string> loadPattern(const std::string& path, GadgetAccess& ga
     case PatternFormat::LifeFile:
       if (!readLifeFile(path, gadgets, field.cells)) {
         problem = lifeFileLoadFailedMessage().text;
+      }
+      break;
+    case PatternFormat::Rle:
+    case PatternFormat::Plaintext:
+      if (const auto message =
+              loadCommunityPattern(path, communityFormat(path), gadgets, field.cells)) {
+        problem = message->text;
       }
       break;
     case PatternFormat::Picture:
@@ -71,9 +90,15 @@ std::optional<std::string> loadPattern(const std::string& path, GadgetAccess& ga
 
 std::optional<std::string> savePattern(const std::string& path, GadgetAccess& gadgets,
                                        const CellGrid& grid) {
-  if (patternFormat(path) == PatternFormat::LifeXml) {
+  const PatternFormat format = patternFormat(path);
+  if (format == PatternFormat::LifeXml) {
     if (!writeLifeXml(path, gadgets, grid)) {
       return lifeXmlSaveFailedMessage().text;
+    }
+  } else if (format == PatternFormat::Rle || format == PatternFormat::Plaintext) {
+    // Static cells go as living, blocked ones as dead, without asking.
+    if (!writeCommunityPattern(path, communityFormat(path), gadgets, grid)) {
+      return lifeFileSaveFailedMessage().text;
     }
   } else if (!writeLifeFile(path, gadgets, grid)) {
     return lifeFileSaveFailedMessage().text;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <filesystem>
 
+#include "files/ExportedPattern.h"
 #include "files/FileMessages.h"
 #include "files/LifeFile.h"
 #include "files/LifeXmlReader.h"
@@ -18,6 +19,10 @@ namespace {
 constexpr int lifeFileFilter = 0;
 constexpr int lifeXmlFilter = 1;
 constexpr int pictureFilter = 2;
+constexpr int rleLoadFilter = 3;
+constexpr int plaintextLoadFilter = 4;
+constexpr int rleSaveFilter = 2;
+constexpr int plaintextSaveFilter = 3;
 
 // The save dialog always opens on LifeXML.
 constexpr int saveFilterIndex = lifeXmlFilter;
@@ -27,6 +32,9 @@ constexpr const char* settingsFileName = "Default.lxm";
 std::vector<platform::FileFilter> patternFilters() {
   return {{"Lifedatei", {"*.lif"}}, {"LifeXML", {"*.lxm"}}};
 }
+
+const platform::FileFilter rleFilter{"RLE", {"*.rle"}};
+const platform::FileFilter plaintextFilter{"Plaintext", {"*.cells"}};
 
 platform::UserMessage overwriteQuestion() {
   return {"Datei existiert bereits, überschreiben?", "Life", platform::MessageIcon::Question,
@@ -60,12 +68,25 @@ platform::FileDialogRequest FileCommands::dialogRequest(const char* title,
 }
 
 void FileCommands::saveCommand() {
-  const platform::FileDialogChoice choice =
-      dialogs_.askSavePath(QApplication::activeWindow(),
-                           dialogRequest("Lifedatei speichern", patternFilters(), saveFilterIndex));
+  std::vector<platform::FileFilter> filters = patternFilters();
+  filters.push_back(rleFilter);
+  filters.push_back(plaintextFilter);
+  const platform::FileDialogChoice choice = dialogs_.askSavePath(
+      QApplication::activeWindow(),
+      dialogRequest("Lifedatei speichern", std::move(filters), saveFilterIndex));
   lastFilePath_ = choice.path;
   if (lastFilePath_.empty()) {
     return;
+  }
+  switch (choice.filterIndex) {
+    case rleSaveFilter:
+      saveCommunityFile(CommunityFormat::Rle);
+      return;
+    case plaintextSaveFilter:
+      saveCommunityFile(CommunityFormat::Plaintext);
+      return;
+    default:
+      break;
   }
   const bool asLifeXml = choice.filterIndex == lifeXmlFilter;
   if (asLifeXml) {
@@ -86,9 +107,32 @@ void FileCommands::saveCommand() {
   }
 }
 
+// The other pattern formats' extensions give way to the chosen one's.
+// Static and blocked cells cannot be kept, which the user agrees to first.
+void FileCommands::saveCommunityFile(CommunityFormat format) {
+  if (format == CommunityFormat::Rle) {
+    givePatternExtension(lastFilePath_, ".rle", {"lif", "lxm", "cells"});
+  } else {
+    givePatternExtension(lastFilePath_, ".cells", {"lif", "lxm", "rle"});
+  }
+  if (holdsFixedCells(gadgets_, field_.cells) &&
+      tell(fixedCellsQuestion()) != platform::MessageAnswer::Yes) {
+    return;
+  }
+  if (somethingExistsAt(lastFilePath_) &&
+      tell(overwriteQuestion()) != platform::MessageAnswer::Yes) {
+    return;
+  }
+  if (!writeCommunityPattern(lastFilePath_, format, gadgets_, field_.cells)) {
+    tell(lifeFileSaveFailedMessage());
+  }
+}
+
 void FileCommands::loadCommand() {
   std::vector<platform::FileFilter> filters = patternFilters();
   filters.push_back({"Bilder", {"*.jpg", "*.bmp", "*.png"}});
+  filters.push_back(rleFilter);
+  filters.push_back(plaintextFilter);
   const platform::FileDialogChoice choice =
       dialogs_.askOpenPath(QApplication::activeWindow(),
                            dialogRequest("Lifedatei laden", std::move(filters), loadFilterIndex_));
@@ -96,7 +140,12 @@ void FileCommands::loadCommand() {
   if (lastFilePath_.empty()) {
     return;
   }
-  loadFilterIndex_ = choice.filterIndex;
+  loadFile(choice.path, choice.filterIndex);
+}
+
+void FileCommands::loadFile(const std::string& path, int filterIndex) {
+  lastFilePath_ = path;
+  loadFilterIndex_ = filterIndex;
   // The file type chosen decides the format, not the file's extension.
   switch (loadFilterIndex_) {
     case lifeXmlFilter:
@@ -104,6 +153,12 @@ void FileCommands::loadCommand() {
       break;
     case pictureFilter:
       loadPicture();
+      break;
+    case rleLoadFilter:
+      loadCommunityFile(CommunityFormat::Rle, ".rle");
+      break;
+    case plaintextLoadFilter:
+      loadCommunityFile(CommunityFormat::Plaintext, ".cells");
       break;
     case lifeFileFilter:
     default:
@@ -143,6 +198,16 @@ void FileCommands::loadPicture() {
   if (importPicture(lastFilePath_, gadgets_, field_.cells)) {
     view_.invalidateAll();
   }
+}
+
+// A refused file (unreadable, another rule, too large) changes nothing.
+void FileCommands::loadCommunityFile(CommunityFormat format, const char* extension) {
+  addExtension(lastFilePath_, extension);
+  if (const auto message = loadCommunityPattern(lastFilePath_, format, gadgets_, field_.cells)) {
+    tell(*message);
+    return;
+  }
+  showLoadedField();
 }
 
 void FileCommands::applyDocument(const XmlDocument& document, ApplyMode mode,

@@ -5,6 +5,7 @@
 
 #include "engine/CellGrid.h"
 #include "engine/Gadgets.h"
+#include "files/CommunityFormats.h"
 #include "files/LifeXmlApply.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
@@ -27,8 +28,11 @@ class FileCommands {
   // type, asking first before an existing file is replaced.
   void saveCommand();
   // Asks for a path and reads it as the chosen file type says: a Life file,
-  // a LifeXML file, or a picture to import.
+  // a LifeXML file, a picture to import, an RLE or a plaintext file.
   void loadCommand();
+  // Reads `path` as the load dialog's file type `filterIndex` says, as if
+  // it had been chosen in the dialog; the next load dialog proposes it.
+  void loadFile(const std::string& path, int filterIndex);
   // Takes the settings (never the cells, comment or date) of Default.lxm in
   // the current folder, when there is one.
   void readSettingsAtStartup();
@@ -40,6 +44,8 @@ class FileCommands {
   void loadLifeXml();
   void loadLifeFile();
   void loadPicture();
+  void loadCommunityFile(CommunityFormat format, const char* extension);
+  void saveCommunityFile(CommunityFormat format);
   void applyDocument(const XmlDocument& document, ApplyMode mode, const std::string& path);
   void showLoadedField();
   platform::MessageAnswer tell(const platform::UserMessage& message);

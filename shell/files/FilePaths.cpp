@@ -34,8 +34,14 @@ void addExtension(std::string& path, std::string_view extension) {
 
 void givePatternExtension(std::string& path, std::string_view extension,
                           std::string_view replaced) {
-  if (lowerCase(pathExtension(path)) == replaced) {
-    path.resize(path.size() - replaced.size() - 1);
+  givePatternExtension(path, extension, {replaced});
+}
+
+void givePatternExtension(std::string& path, std::string_view extension,
+                          std::initializer_list<std::string_view> replaced) {
+  const std::string current = lowerCase(pathExtension(path));
+  if (std::ranges::find(replaced, current) != replaced.end()) {
+    path.resize(path.size() - current.size() - 1);
   }
   addExtension(path, extension);
 }

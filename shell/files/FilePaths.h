@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,9 @@ void addExtension(std::string& path, std::string_view extension);
 // extension `replaced` ("lif", any case) is swapped for `extension`
 // (".lxm"), and a path without extension gets it; any other extension stays.
 void givePatternExtension(std::string& path, std::string_view extension, std::string_view replaced);
+// The same with several extensions that give way.
+void givePatternExtension(std::string& path, std::string_view extension,
+                          std::initializer_list<std::string_view> replaced);
 
 // What a file dialog proposes for the last path: the folder before the last
 // separator, and the name after it, unless that name holds a character no

@@ -8,8 +8,10 @@
 #include <vector>
 
 #include "engine/SettingsRecord.h"
+#include "files/CommunityFormats.h"
 #include "files/LifeFile.h"
 #include "files/LifeXmlWriter.h"
+#include "tests/files/ClassicPatterns.h"
 #include "tests/files/PatternExamples.h"
 #include "tests/support/TestPictures.h"
 
@@ -48,6 +50,17 @@ int main(int argc, char** argv) {
   writeSeeds(
       root, "fuzz_lifefile",
       {{"blinker.lif", test::blinkerLifeFile}, {"muster.lif", lifeFileBytes(settings, grid)}});
+
+  writeSeeds(
+      root, "fuzz_rle",
+      {{"gun.rle", test::gosperGliderGun},
+       {"rpentomino.rle", test::rPentomino},
+       {"torus.rle", test::gosperGliderGunAt120},
+       {"muster.rle", communityPatternText("muster.rle", CommunityFormat::Rle, settings, grid)}});
+  writeSeeds(root, "fuzz_plaintext",
+             {{"lwss.cells", test::lightweightSpaceship},
+              {"muster.cells",
+               communityPatternText("muster.cells", CommunityFormat::Plaintext, settings, grid)}});
 
   const test::TestImage image = test::paintedImage(9, 7, [](int x, int y) {
     return Rgb{static_cast<std::uint8_t>(28 * x), static_cast<std::uint8_t>(36 * y), 99};

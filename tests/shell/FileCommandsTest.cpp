@@ -24,6 +24,10 @@ namespace {
 constexpr int lifeFile = 0;
 constexpr int lifeXml = 1;
 constexpr int pictures = 2;
+constexpr int rleLoad = 3;
+constexpr int plaintextLoad = 4;
+constexpr int rleSave = 2;
+constexpr int plaintextSave = 3;
 
 bool sameMessage(const platform::UserMessage& shown, const char* text, const char* caption,
                  MessageIcon icon, MessageButtons buttons = MessageButtons::Ok) {
@@ -108,11 +112,15 @@ class FileCommandsTest : public QObject, test::ProgramFixture {
     QVERIFY(fileDialogs->shown[0].save);
     const platform::FileDialogRequest& first = lastRequest();
     QCOMPARE(first.title, "Lifedatei speichern");
-    QCOMPARE(first.filters.size(), size_t(2));
+    QCOMPARE(first.filters.size(), size_t(4));
     QCOMPARE(first.filters[0].name, "Lifedatei");
     QCOMPARE(first.filters[0].patterns, std::vector<std::string>{"*.lif"});
     QCOMPARE(first.filters[1].name, "LifeXML");
     QCOMPARE(first.filters[1].patterns, std::vector<std::string>{"*.lxm"});
+    QCOMPARE(first.filters[rleSave].name, "RLE");
+    QCOMPARE(first.filters[rleSave].patterns, std::vector<std::string>{"*.rle"});
+    QCOMPARE(first.filters[plaintextSave].name, "Plaintext");
+    QCOMPARE(first.filters[plaintextSave].patterns, std::vector<std::string>{"*.cells"});
     QCOMPARE(first.filterIndex, lifeXml);
     QCOMPARE(first.folder, "");
     QCOMPARE(first.fileName, "");
@@ -327,13 +335,104 @@ class FileCommandsTest : public QObject, test::ProgramFixture {
     ctrl(Qt::Key_D);
     QCOMPARE(lastRequest().filterIndex, pictures);
     QCOMPARE(lastRequest().fileName, "bild");
-    QCOMPARE(lastRequest().filters.size(), size_t(3));
+    QCOMPARE(lastRequest().filters.size(), size_t(5));
     QCOMPARE(lastRequest().filters[2].name, "Bilder");
     QCOMPARE(lastRequest().filters[2].patterns,
              (std::vector<std::string>{"*.jpg", "*.bmp", "*.png"}));
+    QCOMPARE(lastRequest().filters[rleLoad].name, "RLE");
+    QCOMPARE(lastRequest().filters[rleLoad].patterns, std::vector<std::string>{"*.rle"});
+    QCOMPARE(lastRequest().filters[plaintextLoad].name, "Plaintext");
+    QCOMPARE(lastRequest().filters[plaintextLoad].patterns, std::vector<std::string>{"*.cells"});
     QVERIFY(messages->shown.empty());
     QCOMPARE(text(GadgetId::FileNameField), "bild");
     QCOMPARE(cells().at(0, 0).state, CellState::Alive);
+  }
+
+  void communityFormatsLoadAndSave() {
+    program->show();
+    QVERIFY(QTest::qWaitForWindowExposed(&program->mainWindow()));
+    QTest::qWait(20);
+    FullPaints paints;
+    program->mainWindow().installEventFilter(&paints);
+    folder->write("gleiter.rle", "#N Gleiter\nx = 3, y = 3, rule = B3/S23:T8,6\nbo$2bo$3o!\n");
+    folder->write("fremd.rle", "x = 3, y = 1, rule = B36/S23\n3o!\n");
+    folder->write("block.cells", "!Name: Block\nOO\nOO\n");
+    cells().at(40, 40).state = CellState::Static;
+
+    // A typed name without extension opens the .rle file; a bounded grid
+    // sets the size and "&Infinit".
+    fileDialogs->choose(folder->path("gleiter"), rleLoad);
+    ctrl(Qt::Key_D);
+    QVERIFY(messages->shown.empty());
+    QCOMPARE(value(GadgetId::SizeXSpin), 8);
+    QCOMPARE(value(GadgetId::SizeYSpin), 6);
+    QCOMPARE(value(GadgetId::InfiniteCheck), 1);
+    QCOMPARE(text(GadgetId::FileNameField), "gleiter.rle");
+    QCOMPARE(text(GadgetId::CommentEditor), "Gleiter");
+    QCOMPARE(cells().at(4, 2).state, CellState::Alive);  // "bo", centred at 4 - 1, 3 - 1
+    QCOMPARE(cells().at(40, 40).state, CellState::Dead);
+    QVERIFY(program->field().fieldEdited);
+    QCOMPARE(program->mainWindow().fieldLayout().columns, 8);
+    QTRY_VERIFY(paints.count > 0);
+
+    // Another rule: the message, and nothing changes.
+    program->field().fieldEdited = false;
+    fileDialogs->choose(folder->path("fremd.rle"), rleLoad);
+    ctrl(Qt::Key_D);
+    QCOMPARE(messages->shown.size(), size_t(1));
+    QVERIFY(sameMessage(messages->shown[0], "Regel wird nicht unterstützt: B36/S23", "Orvalis",
+                        MessageIcon::Error));
+    QCOMPARE(text(GadgetId::FileNameField), "gleiter.rle");
+    QCOMPARE(value(GadgetId::SizeXSpin), 8);
+    QVERIFY(!program->field().fieldEdited);
+
+    fileDialogs->choose(folder->path("block"), plaintextLoad);
+    ctrl(Qt::Key_D);
+    QCOMPARE(lastRequest().filterIndex, rleLoad);
+    QCOMPARE(text(GadgetId::FileNameField), "block.cells");
+    QCOMPARE(cells().at(3, 2).state, CellState::Alive);
+    QCOMPARE(cells().at(4, 3).state, CellState::Alive);
+    QCOMPARE(cells().at(3, 3).state, CellState::Alive);
+    ctrl(Qt::Key_D);  // cancelled
+    QCOMPARE(lastRequest().filterIndex, plaintextLoad);
+
+    // Saving under RLE swaps another pattern extension for .rle. Static
+    // cells are written as living only when the user agrees.
+    program->field().fieldEdited = false;
+    cells().at(0, 0).state = CellState::Static;
+    messages->answer = MessageAnswer::No;
+    fileDialogs->choose(folder->path("export.lxm"), rleSave);
+    ctrl(Qt::Key_P);
+    QCOMPARE(messages->shown.size(), size_t(2));
+    QVERIFY(sameMessage(
+        messages->shown[1],
+        "Statische und leere Zellen werden als lebende und tote Zellen gespeichert. Fortfahren?",
+        "Orvalis", MessageIcon::Question, MessageButtons::YesNo));
+    QVERIFY(!std::filesystem::exists(folder->path("export.rle")));
+    QCOMPARE(text(GadgetId::FileNameField), "block.cells");
+
+    messages->answer = MessageAnswer::Yes;
+    fileDialogs->choose(folder->path("export.lxm"), rleSave);
+    ctrl(Qt::Key_P);
+    QCOMPARE(messages->shown.size(), size_t(3));
+    QCOMPARE(test::fileContent(folder->path("export.rle")),
+             "#CXRLE Pos=-4,-3\n#N export\n#C Block\nx = 8, y = 6, rule = B3/S23:T8,6\n"
+             "o2$3b2o$3b2o!\n");
+    QCOMPARE(text(GadgetId::FileNameField), "export.rle");
+
+    // Without fixed cells nothing is asked but the overwrite question.
+    cells().at(0, 0).state = CellState::Dead;
+    fileDialogs->choose(folder->path("export.rle"), plaintextSave);
+    ctrl(Qt::Key_P);
+    QCOMPARE(messages->shown.size(), size_t(3));
+    QCOMPARE(test::fileContent(folder->path("export.cells")),
+             "!Name: export\n! Block\n.\n.\n...OO\n...OO\n");
+    fileDialogs->choose(folder->path("export"), plaintextSave);
+    ctrl(Qt::Key_P);
+    QCOMPARE(messages->shown.size(), size_t(4));
+    QVERIFY(sameMessage(messages->shown[3], "Datei existiert bereits, überschreiben?", "Life",
+                        MessageIcon::Question, MessageButtons::YesNo));
+    QVERIFY(!program->field().fieldEdited);
   }
 
   void failedSavesTellTheUserAndKeepTheOldFile() {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 
 #include "engine/SettingsRecord.h"
@@ -100,6 +101,40 @@ TEST(OrvalisCli, PicturesBecomeFieldsOfTheGivenSize) {
   EXPECT_NE(cli({"info", png, "--size=4x2", "--invert"}).out.find("Zellen: 6 lebend"),
             std::string::npos);
   EXPECT_NE(cli({"info", png}).out.find("Größe: 50 x 50\n"), std::string::npos);
+}
+
+TEST(OrvalisCli, ReadsAndWritesRleAndPlaintext) {
+  const test::TempFolder folder;
+  const std::string glider = folder.write("gleiter.rle", "x = 3, y = 3\nbo$2bo$3o!\n");
+  // --size is the field the pattern is centred in. On an 8 x 8 torus the
+  // position keeps it a row lower, and 4 x 8 generations bring it round.
+  ASSERT_EQ(cli({"convert", glider, folder.path("feld.rle"), "--size", "8x6"}).code, exitSuccess);
+  const std::string written = test::fileContent(folder.path("feld.rle"));
+  EXPECT_EQ(written,
+            "#CXRLE Pos=-4,-3\n#N feld\nx = 8, y = 6, rule = B3/S23:P8,6\n2$4bo$5bo$3b3o!\n");
+  std::string torus = written;
+  torus.replace(torus.find(":P8,6"), 5, ":T8,8");
+  const std::string onTorus = folder.write("torus.rle", torus);
+  ASSERT_EQ(cli({"run", onTorus, folder.path("32.rle"), "--generations", "32"}).code, exitSuccess);
+  EXPECT_EQ(test::fileContent(folder.path("32.rle")),
+            "#CXRLE Pos=-4,-4\n#N 32\n#C feld\nx = 8, y = 8, rule = B3/S23:T8,8\n"
+            "3$4bo$5bo$3b3o!\n");
+
+  ASSERT_EQ(cli({"convert", glider, folder.path("gleiter.cells"), "--size=5x5"}).code, exitSuccess);
+  EXPECT_EQ(test::fileContent(folder.path("gleiter.cells")),
+            "!Name: gleiter\n.\n..O\n...O\n.OOO\n");
+  EXPECT_NE(cli({"info", folder.path("gleiter.cells")}).out.find("Zellen: 5 lebend"),
+            std::string::npos);
+
+  // Refused: the message, and no file written.
+  const CliRun other = cli({"convert", folder.write("hl.rle", "x = 1, y = 1, rule = B36/S23\no!"),
+                            folder.path("x.lxm")});
+  EXPECT_EQ(other.code, exitFileFailed);
+  EXPECT_NE(other.err.find(": Regel wird nicht unterstützt: B36/S23\n"), std::string::npos);
+  const CliRun large = cli({"run", folder.write("gross.cells", std::string(600, 'O')),
+                            folder.path("x.lxm"), "--generations", "1"});
+  EXPECT_NE(large.err.find(": Muster ist größer als 500 × 500 Zellen\n"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(folder.path("x.lxm")));
 }
 
 TEST(OrvalisCli, InfoShowsSettingsCellsAndComment) {

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace orvalis {
+
+// Hands out the lines of a text one by one, without their LF or CR LF.
+class TextLines {
+ public:
+  explicit TextLines(std::string_view text) : rest_(text) {}
+
+  std::optional<std::string_view> next() {
+    if (rest_.empty()) {
+      return std::nullopt;
+    }
+    const std::size_t end = rest_.find('\n');
+    std::string_view line = rest_.substr(0, end);
+    rest_ = end == std::string_view::npos ? std::string_view() : rest_.substr(end + 1);
+    if (!line.empty() && line.back() == '\r') {
+      line.remove_suffix(1);
+    }
+    return line;
+  }
+
+  // What follows the lines handed out so far.
+  std::string_view rest() const { return rest_; }
+
+ private:
+  std::string_view rest_;
+};
+
+// The text without blanks (spaces, tabs, CR) at either end.
+inline std::string_view trimmed(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(" \t\r");
+  if (first == std::string_view::npos) {
+    return {};
+  }
+  return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+}
+
+}  // namespace orvalis
