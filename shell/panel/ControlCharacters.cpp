@@ -17,10 +17,17 @@ QString withoutControlCharacters(const QString& text) {
   return kept;
 }
 
-QValidator::State ControlCharacterFilter::validate(QString& input, int& position) const {
-  position = static_cast<int>(withoutControlCharacters(input.left(position)).size());
-  input = withoutControlCharacters(input);
-  return Acceptable;
+void keepControlCharactersOut(QLineEdit& edit) {
+  // A validator would also see the program's own setText.
+  QObject::connect(&edit, &QLineEdit::textEdited, &edit, [&edit](const QString& text) {
+    const QString kept = withoutControlCharacters(text);
+    if (kept == text) {
+      return;
+    }
+    const auto caret = withoutControlCharacters(text.left(edit.cursorPosition())).size();
+    edit.setText(kept);
+    edit.setCursorPosition(static_cast<int>(caret));
+  });
 }
 
 }  // namespace orvalis

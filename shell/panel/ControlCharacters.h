@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QLineEdit>
 #include <QString>
-#include <QValidator>
 
 namespace orvalis {
 
@@ -10,13 +10,8 @@ namespace orvalis {
 // arrive. Tab, LF and CR stay.
 QString withoutControlCharacters(const QString& text);
 
-// Keeps them out of a line edit's user input; texts set by the program pass
-// unchanged, as a line edit does not validate them.
-class ControlCharacterFilter : public QValidator {
- public:
-  using QValidator::QValidator;
-
-  State validate(QString& input, int& position) const override;
-};
+// Keeps them out of what the user puts into `edit`; texts that the program
+// sets pass unchanged.
+void keepControlCharactersOut(QLineEdit& edit);
 
 }  // namespace orvalis

@@ -51,7 +51,7 @@ QLineEdit* makeTextField(bool readOnly, QWidget* parent) {
   if (readOnly) {
     makeReadOnly(*edit);
   } else {
-    edit->setValidator(new ControlCharacterFilter(edit));
+    keepControlCharactersOut(*edit);
   }
   return edit;
 }
