@@ -24,18 +24,24 @@ struct ErrorManager {
 
 void ignoreOutput(j_common_ptr) {}
 
+bool isArithmeticCoded(j_common_ptr info) {
+  return info->is_decompressor && reinterpret_cast<j_decompress_ptr>(info)->arith_code;
+}
+
 // Warnings about stray bytes are common in camera files and harmless. A
 // file may end without its end marker (cameras and some programs write
 // such files); but any warning after the end means that the decoder needed
-// data that was cut off, and would make up the rest of the picture.
+// data that was cut off, and would make up the rest of the picture. The
+// arithmetic decoder makes it up without a warning, so such a file must be
+// whole.
 void onMessage(j_common_ptr info, int level) {
   if (level >= 0) {
     return;
   }
   ErrorManager& errors = *reinterpret_cast<ErrorManager*>(info->err);
-  if (info->err->msg_code == JWRN_JPEG_EOF) {
+  if (info->err->msg_code == JWRN_JPEG_EOF && !isArithmeticCoded(info)) {
     errors.dataEnded = true;
-  } else if (errors.dataEnded) {
+  } else if (errors.dataEnded || info->err->msg_code == JWRN_JPEG_EOF) {
     failDecoding(info);
   }
 }

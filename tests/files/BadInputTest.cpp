@@ -344,6 +344,11 @@ TEST(BadPicture, JpegsWithoutTheirEndMarkerLoadButCutImageDataIsRefused) {
       EXPECT_FALSE(decodePicture(whole.substr(0, length))) << length << " of " << whole.size();
     }
   }
+  // The arithmetic decoder fills in missing data without a word: such a
+  // file must be whole.
+  const std::string arithmetic = test::jpegBytes(image, test::JpegKind::Arithmetic);
+  ASSERT_TRUE(decodePicture(arithmetic));
+  EXPECT_FALSE(decodePicture(arithmetic.substr(0, arithmetic.size() - 4)));
 }
 
 TEST(BadPicture, SizesBeyondTheLimitAreRefusedBeforeDecoding) {

@@ -131,6 +131,9 @@ std::string jpegBytes(const TestImage& image, JpegKind kind) {
         info.scan_info = scanPerComponent.data();
         info.num_scans = static_cast<int>(scanPerComponent.size());
         break;
+      case JpegKind::Arithmetic:
+        info.arith_code = TRUE;
+        break;
       case JpegKind::AdobeYcck:
         jpeg_set_colorspace(&info, JCS_YCCK);
         break;
