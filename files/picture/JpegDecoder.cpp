@@ -39,9 +39,10 @@ void onMessage(j_common_ptr info, int level) {
     return;
   }
   ErrorManager& errors = *reinterpret_cast<ErrorManager*>(info->err);
-  if (info->err->msg_code == JWRN_JPEG_EOF && !isArithmeticCoded(info)) {
-    errors.dataEnded = true;
-  } else if (errors.dataEnded || info->err->msg_code == JWRN_JPEG_EOF) {
+  const bool endOfData = info->err->msg_code == JWRN_JPEG_EOF;
+  if (endOfData && !isArithmeticCoded(info)) {
+    errors.dataEnded = true;  // perhaps only the end marker is missing
+  } else if (endOfData || errors.dataEnded) {
     failDecoding(info);
   }
 }
