@@ -102,6 +102,14 @@ class XmlText {
   std::string text_;
 };
 
+// A gadget's text without the control characters that XML cannot hold: a
+// text pasted with one of them must not make the whole file unreadable.
+std::string gadgetTextForXml(GadgetAccess& gadgets, GadgetId id) {
+  std::string text = gadgets.gadgetText(id);
+  std::erase_if(text, [](char c) { return xmlCannotCarry(static_cast<unsigned char>(c)); });
+  return text;
+}
+
 std::string checkText(GadgetAccess& gadgets, GadgetId id) {
   return gadgets.gadgetValue(id) != 0 ? "1" : "0";
 }
@@ -147,20 +155,23 @@ std::string lifeXmlText(GadgetAccess& gadgets, const CellGrid& grid) {
   const FieldSize size = visibleFieldSize(gadgets);
   XmlText xml;
   xml.raw("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n\r\n<Orvalis>");
-  xml.emptyElement(2, "Interval", {{"ms", gadgets.gadgetText(GadgetId::IntervalSpin)}});
+  xml.emptyElement(2, "Interval", {{"ms", gadgetTextForXml(gadgets, GadgetId::IntervalSpin)}});
   xml.emptyElement(2, "Dimensions",
                    {{"x", decimalText(size.columns)}, {"y", decimalText(size.rows)}});
   xml.emptyElement(2, "Options",
                    {{"grid", checkText(gadgets, GadgetId::GridCheck)},
                     {"infinite", checkText(gadgets, GadgetId::InfiniteCheck)},
                     {"hide", checkText(gadgets, GadgetId::HideCheck)}});
-  if (const std::string comment = gadgets.gadgetText(GadgetId::CommentEditor); !comment.empty()) {
+  if (const std::string comment = gadgetTextForXml(gadgets, GadgetId::CommentEditor);
+      !comment.empty()) {
     xml.textElement(2, "Comment", commentContent(comment));
   }
-  if (const std::string author = gadgets.gadgetText(GadgetId::AuthorField); !author.empty()) {
+  if (const std::string author = gadgetTextForXml(gadgets, GadgetId::AuthorField);
+      !author.empty()) {
     xml.emptyElement(2, "Author", {{"name", author}});
   }
-  if (const std::string source = gadgets.gadgetText(GadgetId::SourceField); !source.empty()) {
+  if (const std::string source = gadgetTextForXml(gadgets, GadgetId::SourceField);
+      !source.empty()) {
     xml.emptyElement(2, "Source", {{"url", source}});
   }
   if (const long long date = gadgets.gadgetValue(GadgetId::DateField); date != 0) {

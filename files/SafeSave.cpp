@@ -78,6 +78,33 @@ bool adoptPermissions(int fd, const std::string& target) {
   return ::fchmod(fd, status.st_mode & (ownerKept ? 07777 : 0777)) == 0;
 }
 
+// A folder that takes no new file may still hold a file that can be
+// written: then the file itself is overwritten, keeping its inode, owner and
+// permissions. Room for the new content is reserved first, so that a full
+// disk fails before the old content is touched.
+bool overwriteInPlace(const std::string& target, std::string_view bytes) {
+  // Non-blocking, so that a FIFO without a reader cannot hang the save.
+  FileDescriptor file(::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
+  struct stat status {};
+  if (!file.isOpen() || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
+    return false;
+  }
+  const auto size = static_cast<off_t>(bytes.size());
+  if (size > status.st_size) {
+    const int reserved = ::posix_fallocate(file.get(), 0, size);
+    if (reserved == ENOSPC || reserved == EDQUOT || reserved == EFBIG) {
+      return false;
+    }
+  }
+  const bool written =
+      writeAll(file.get(), bytes) && ::ftruncate(file.get(), size) == 0 && ::fsync(file.get()) == 0;
+  return file.close() && written;
+}
+
+bool folderRefusesNewFiles(int error) {
+  return error == EACCES || error == EPERM;
+}
+
 }  // namespace
 
 bool saveFileReplacing(const std::string& path, std::string_view bytes) {
@@ -92,7 +119,7 @@ bool saveFileReplacing(const std::string& path, std::string_view bytes) {
   std::string temporary;
   FileDescriptor file = createTemporaryFile(folderOf(target), temporary);
   if (!file.isOpen()) {
-    return false;
+    return folderRefusesNewFiles(errno) && overwriteInPlace(target, bytes);
   }
   const bool written = adoptPermissions(file.get(), target) && writeAll(file.get(), bytes) &&
                        ::fsync(file.get()) == 0;

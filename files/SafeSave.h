@@ -11,7 +11,9 @@ namespace orvalis {
 // renamed over the target. On failure nothing at `path` has changed and
 // false is returned. A write-protected file is not replaced; an existing
 // file keeps its permissions; a symbolic link keeps pointing to the file,
-// which is replaced.
+// which is replaced. Where the folder allows no new file, a writable file
+// is overwritten in place instead; a write that fails there half-way is
+// still reported, though the file is then damaged.
 bool saveFileReplacing(const std::string& path, std::string_view bytes);
 
 }  // namespace orvalis

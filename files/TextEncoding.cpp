@@ -29,6 +29,10 @@ std::size_t sequenceLength(unsigned char lead) {
 
 }  // namespace
 
+bool xmlCannotCarry(unsigned character) {
+  return character < 0x20 && character != '\t' && character != '\n' && character != '\r';
+}
+
 std::string latin1ToUtf8(std::string_view latin1) {
   std::string utf8;
   utf8.reserve(latin1.size());

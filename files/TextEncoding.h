@@ -11,6 +11,10 @@ namespace orvalis {
 // Every byte of 128 or more becomes its two-byte UTF-8 sequence.
 std::string latin1ToUtf8(std::string_view latin1);
 
+// True for the control characters U+0000 to U+001F other than tab, LF and
+// CR: no XML 1.0 document can hold them, not even as character references.
+bool xmlCannotCarry(unsigned character);
+
 // Characters beyond ISO-8859-1, and bytes that are no valid UTF-8, become '?'.
 std::string utf8ToLatin1(std::string_view utf8);
 

@@ -1,5 +1,9 @@
 #include "shell/panel/CommentEditor.h"
 
+#include <QMimeData>
+
+#include "shell/panel/ControlCharacters.h"
+
 namespace orvalis {
 
 CommentEditor::CommentEditor(QWidget* parent) : QPlainTextEdit(parent) {
@@ -32,6 +36,15 @@ void CommentEditor::focusInEvent(QFocusEvent* event) {
 void CommentEditor::focusOutEvent(QFocusEvent* event) {
   QPlainTextEdit::focusOutEvent(event);
   shadeCaretLine();
+}
+
+void CommentEditor::insertFromMimeData(const QMimeData* source) {
+  if (!source->hasText()) {
+    return;
+  }
+  QMimeData text;
+  text.setText(withoutControlCharacters(source->text()));
+  QPlainTextEdit::insertFromMimeData(&text);
 }
 
 void CommentEditor::shadeCaretLine() {

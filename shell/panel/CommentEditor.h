@@ -18,6 +18,8 @@ class CommentEditor : public QPlainTextEdit {
  protected:
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  // Pasted and dropped text arrives without control characters.
+  void insertFromMimeData(const QMimeData* source) override;
 
  private:
   void shadeCaretLine();

@@ -6,6 +6,7 @@
 #include <QRadioButton>
 
 #include "shell/panel/CommentEditor.h"
+#include "shell/panel/ControlCharacters.h"
 #include "shell/panel/DateField.h"
 #include "shell/panel/GadgetTable.h"
 #include "shell/panel/PanelLabel.h"
@@ -49,6 +50,8 @@ QLineEdit* makeTextField(bool readOnly, QWidget* parent) {
   auto* edit = new QLineEdit(parent);
   if (readOnly) {
     makeReadOnly(*edit);
+  } else {
+    keepControlCharactersOut(*edit);
   }
   return edit;
 }

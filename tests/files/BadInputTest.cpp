@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <zlib.h>
 
+#include <cstring>
 #include <filesystem>
 
 #include "engine/SettingsRecord.h"
@@ -319,6 +320,35 @@ TEST(BadPicture, TruncatedAndCorruptPicturesAreRefused) {
   }
   EXPECT_FALSE(decodePicture(withBmpSize(bmp, 0, 48)));
   EXPECT_FALSE(decodePicture(withBmpSize(bmp, -64, 48)));
+}
+
+// Cameras and some programs leave out the end marker of a JPEG; a file cut
+// off inside its image data, even between two scans, stays refused.
+TEST(BadPicture, JpegsWithoutTheirEndMarkerLoadButCutImageDataIsRefused) {
+  const test::TestImage image = test::paintedImage(64, 48, [](int x, int y) {
+    return Rgb{static_cast<std::uint8_t>(x * 4), static_cast<std::uint8_t>(y * 5), 77};
+  });
+  for (const test::JpegKind kind : {test::JpegKind::Colour, test::JpegKind::Progressive,
+                                    test::JpegKind::Sequential, test::JpegKind::AdobeCmyk}) {
+    SCOPED_TRACE(static_cast<int>(kind));
+    const std::string whole = test::jpegBytes(image, kind);
+    ASSERT_TRUE(whole.ends_with("\xFF\xD9"));
+    const auto intact = decodePicture(whole);
+    const auto withoutEnd = decodePicture(whole.substr(0, whole.size() - 2));
+    ASSERT_TRUE(intact && withoutEnd);
+    for (int y = 0; y < image.height; ++y) {
+      ASSERT_EQ(std::memcmp(intact->row(y), withoutEnd->row(y), 3 * image.width), 0) << y;
+    }
+    const std::size_t lastScan = whole.rfind("\xFF\xDA");
+    for (const std::size_t length : {lastScan, lastScan + 20, whole.size() - 4}) {
+      EXPECT_FALSE(decodePicture(whole.substr(0, length))) << length << " of " << whole.size();
+    }
+  }
+  // The arithmetic decoder fills in missing data without a word: such a
+  // file must be whole.
+  const std::string arithmetic = test::jpegBytes(image, test::JpegKind::Arithmetic);
+  ASSERT_TRUE(decodePicture(arithmetic));
+  EXPECT_FALSE(decodePicture(arithmetic.substr(0, arithmetic.size() - 4)));
 }
 
 TEST(BadPicture, SizesBeyondTheLimitAreRefusedBeforeDecoding) {

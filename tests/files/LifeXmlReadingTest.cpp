@@ -177,18 +177,20 @@ TEST(LifeXmlReading, FirstLineBreakFarIntoTheFileOrSplitAcrossPiecesStillCounts)
 }
 
 TEST(LifeXmlReading, Utf16FilesAreDecodedAndTheirLineBreaksFound) {
-  std::string utf16 = "\xFF\xFE";
-  for (const char c : std::string("<?xml version=\"1.0\" encoding=\"UTF-16\"?>\r\n<Orvalis>"
-                                  "<Comment>\r\n    Gr\xFC\xDF"
-                                  "e\r\n  </Comment></Orvalis>")) {
-    utf16 += c;
-    utf16 += '\0';
+  for (const bool bigEndian : {false, true}) {
+    std::string utf16 = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const char c : std::string("<?xml version=\"1.0\" encoding=\"UTF-16\"?>\r\n<Orvalis>"
+                                    "<Comment>\r\n    Gr\xFC\xDF"
+                                    "e\r\n  </Comment></Orvalis>")) {
+      utf16 += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
+    }
+    Target target;
+    target.apply(utf16);
+    EXPECT_EQ(target.text(GadgetId::CommentEditor),
+              "Gr\xFC\xDF"
+              "e\r\n ")
+        << (bigEndian ? "big-endian" : "little-endian");
   }
-  Target target;
-  target.apply(utf16);
-  EXPECT_EQ(target.text(GadgetId::CommentEditor),
-            "Gr\xFC\xDF"
-            "e\r\n ");
 }
 
 TEST(LifeXmlReading, TextsAreConvertedToTheProgramsText) {

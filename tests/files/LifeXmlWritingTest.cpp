@@ -2,6 +2,8 @@
 
 #include "engine/SettingsRecord.h"
 #include "files/CommentContent.h"
+#include "files/LifeXmlApply.h"
+#include "files/LifeXmlReader.h"
 #include "files/LifeXmlWriter.h"
 #include "tests/files/PatternExamples.h"
 #include "tests/support/TempFolder.h"
@@ -80,6 +82,35 @@ TEST(LifeXmlWriting, TextsAreEscapedAndWrittenAsUtf8) {
             "\r\n  <Author name=\"O&apos;Neil &amp; \xC3\x9F\xC3\xA9\"/>"
             "\r\n  <Source url=\"http://x/?a=&quot;1&quot;&amp;b=&lt;2&gt;\"/>"
             "\r\n  <Fields/>");
+}
+
+// Control characters pasted into a text field would make the file
+// malformed, and reading would stop there, before the cells.
+TEST(LifeXmlWriting, ControlCharactersAreLeftOutSoTheFileReadsBackWhole) {
+  std::string controls;
+  for (char c = 1; c < 0x20; ++c) {
+    controls += c;
+  }
+  for (const GadgetId id :
+       {GadgetId::CommentEditor, GadgetId::AuthorField, GadgetId::SourceField}) {
+    SettingsRecord settings;
+    CellGrid grid;
+    test::setUpBlinker(settings, grid);
+    settings.setGadgetText(id, "A\x01" + controls + "B\x7F\xE4");
+    const std::string xml = lifeXmlText(settings, grid);
+    settings.setGadgetText(id, "A\t\n\rB\x7F\xE4");
+    EXPECT_EQ(xml, lifeXmlText(settings, grid)) << "only tab, LF and CR are kept";
+
+    SettingsRecord readSettings;
+    CellGrid readGrid;
+    const auto document = parseLifeXml(xml);
+    ASSERT_TRUE(document);
+    ASSERT_EQ(applyLifeXml(*document, ApplyMode::Full, "x.lxm", readSettings, readGrid),
+              ApplyResult::Applied);
+    for (int y = 0; y < 3; ++y) {
+      EXPECT_EQ(readGrid.at(1, y).state, CellState::Alive) << "gadget " << static_cast<int>(id);
+    }
+  }
 }
 
 TEST(CommentContent, TidiesLinesAndIndentsThem) {

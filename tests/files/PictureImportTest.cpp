@@ -61,8 +61,11 @@ TEST(PictureDecoding, ColourFormatsGiveTheirPixelsTopRowFirst) {
   expectQuadrants(decodePicture(test::pngBytes(quadrants(), PngKind::Interlaced)), true);
   expectQuadrants(decodePicture(test::bmpBytes(quadrants(), false)), true);
   expectQuadrants(decodePicture(test::bmpBytes(quadrants(), true)), true);
-  expectQuadrants(decodePicture(test::jpegBytes(quadrants(), JpegKind::Colour)), false);
-  expectQuadrants(decodePicture(test::jpegBytes(quadrants(), JpegKind::Progressive)), false);
+  for (const JpegKind kind : {JpegKind::Colour, JpegKind::Progressive, JpegKind::Sequential,
+                              JpegKind::AdobeCmyk, JpegKind::AdobeYcck, JpegKind::PlainCmyk}) {
+    SCOPED_TRACE(static_cast<int>(kind));
+    expectQuadrants(decodePicture(test::jpegBytes(quadrants(), kind)), false);
+  }
 }
 
 TEST(PictureDecoding, GreyBecomesRgbAndAlphaPlaysNoPart) {

@@ -83,12 +83,15 @@ TEST(SafeSave, AWriteThatFailsHalfWayKeepsTheOldFile) {
   EXPECT_EQ(folder.entries(), std::vector<std::string>{"muster.lif"});
 }
 
-// Runs `save` in a child process as the user "nobody" and gives its result.
-bool savedAsAnotherUser(const std::function<bool()>& save) {
+// Runs `save` in a child process, so that limits it sets stay there, and
+// gives its result. Root, whom no permission bits stop, acts as the user
+// "nobody" there.
+bool savedInChild(const std::function<bool()>& save) {
   const pid_t child = ::fork();
   if (child == 0) {
     const uid_t nobody = 65534;
-    ::_exit(::setgid(nobody) == 0 && ::setuid(nobody) == 0 && save() ? 0 : 1);
+    const bool bound = ::geteuid() != 0 || (::setgid(nobody) == 0 && ::setuid(nobody) == 0);
+    ::_exit(bound && save() ? 0 : 1);
   }
   int status = 0;
   return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
@@ -96,9 +99,6 @@ bool savedAsAnotherUser(const std::function<bool()>& save) {
 }
 
 TEST(SafeSave, AWriteProtectedFileIsNotReplaced) {
-  if (::geteuid() != 0) {
-    GTEST_SKIP() << "needs root to act as another user";
-  }
   const test::TempFolder folder;
   ASSERT_EQ(::chmod(folder.folder().c_str(), 0777), 0);
   const std::string locked = folder.write("geschuetzt.lif", "alt");
@@ -106,10 +106,34 @@ TEST(SafeSave, AWriteProtectedFileIsNotReplaced) {
   const std::string open = folder.write("offen.lif", "alt");
   ASSERT_EQ(::chmod(open.c_str(), 0666), 0);
 
-  EXPECT_FALSE(savedAsAnotherUser([&] { return saveFileReplacing(locked, "neu"); }));
+  EXPECT_FALSE(savedInChild([&] { return saveFileReplacing(locked, "neu"); }));
   EXPECT_EQ(test::fileContent(locked), "alt");
-  EXPECT_TRUE(savedAsAnotherUser([&] { return saveFileReplacing(open, "neu"); }));
+  EXPECT_TRUE(savedInChild([&] { return saveFileReplacing(open, "neu"); }));
   EXPECT_EQ(test::fileContent(open), "neu");
+}
+
+// No temporary file can be made beside the file: it is overwritten in place.
+TEST(SafeSave, AWritableFileInAFolderWithoutNewFilesIsOverwrittenInPlace) {
+  const test::TempFolder folder;
+  const std::string path = folder.write("muster.lxm", "alt und etwas l\xE4nger");
+  ASSERT_EQ(::chmod(path.c_str(), 0666), 0);
+  ASSERT_EQ(::chmod(folder.folder().c_str(), 0555), 0);
+
+  EXPECT_TRUE(savedInChild([&] { return saveFileReplacing(path, "neu"); }));
+  EXPECT_EQ(test::fileContent(path), "neu");
+  EXPECT_FALSE(savedInChild([&] { return saveFileReplacing(folder.path("neu.lxm"), "x"); }))
+      << "a new file still cannot be made there";
+  // A file that cannot grow fails before anything of it is overwritten.
+  EXPECT_FALSE(savedInChild([&] {
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{8, 8};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    return saveFileReplacing(path, "viel zu lang");
+  }));
+  EXPECT_EQ(test::fileContent(path), "neu");
+
+  ASSERT_EQ(::chmod(folder.folder().c_str(), 0700), 0);
+  EXPECT_EQ(folder.entries(), std::vector<std::string>{"muster.lxm"});
 }
 
 }  // namespace

@@ -69,6 +69,7 @@ int main(int argc, char** argv) {
              {{"farbe.jpg", test::jpegBytes(image)},
               {"grau.jpg", test::jpegBytes(image, test::JpegKind::Grey)},
               {"stufen.jpg", test::jpegBytes(image, test::JpegKind::Progressive)},
+              {"ycck.jpg", test::jpegBytes(image, test::JpegKind::AdobeYcck)},
               {"farbe.png", test::pngBytes(image)},
               {"palette.png", test::pngBytes(image, test::PngKind::Palette)},
               {"grau16.png", test::pngBytes(image, test::PngKind::Grey16)},

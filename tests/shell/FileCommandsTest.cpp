@@ -255,6 +255,28 @@ class FileCommandsTest : public QObject, test::ProgramFixture {
     QCOMPARE(lastRequest().filterIndex, lifeFile);
   }
 
+  // The Life file keeps any byte of its comment; LifeXML cannot hold them all.
+  void aLifeFileWithControlCharactersInItsCommentSavesAsLifeXmlThatReadsBackWhole() {
+    std::string bytes = test::blinkerLifeFile;
+    bytes.replace(29, 7, "Bl\x01i\x1Bnk\x08");
+    folder->write("steuer.lif", bytes);
+    fileDialogs->choose(folder->path("steuer.lif"), lifeFile);
+    ctrl(Qt::Key_D);
+    fileDialogs->choose(folder->path("steuer.lxm"), lifeXml);
+    ctrl(Qt::Key_P);
+    for (int y = 0; y < 3; ++y) {
+      cells().at(1, y).state = CellState::Dead;
+    }
+    gadgets().setGadgetText(GadgetId::CommentEditor, "");
+    fileDialogs->choose(folder->path("steuer.lxm"), lifeXml);
+    ctrl(Qt::Key_D);
+    QVERIFY(messages->shown.empty());
+    for (int y = 0; y < 3; ++y) {
+      QCOMPARE(cells().at(1, y).state, CellState::Alive);
+    }
+    QCOMPARE(text(GadgetId::CommentEditor), "BlinkPeriode 2\r\n ");
+  }
+
   void failedLoadsTellWhyAndChangeNothing() {
     test::setUpBlinker(gadgets(), cells());
     gadgets().setGadgetText(GadgetId::FileNameField, "vorher.lxm");

@@ -1,3 +1,6 @@
+#include <QClipboard>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTest>
 
 #include "shell/metadata/DateNow.h"
@@ -52,6 +55,32 @@ class MetadataTest : public QObject, test::ProgramFixture {
     gadgets().setGadgetText(GadgetId::SourceField, "www.example.org");
     QTest::keyClick(&program->mainWindow(), Qt::Key_Return, Qt::ControlModifier);
     QCOMPARE(desktop->opened, Texts{"www.example.org"});
+  }
+
+  // A LifeXML file cannot hold them; typed keys never produce them.
+  void pastedControlCharactersStayOutOfThePatternTexts() {
+    const auto paste = [this](GadgetId id, const QString& text) {
+      QWidget* field = gadgets().gadgetHandle(id);
+      QGuiApplication::clipboard()->setText(text);
+      if (auto* line = qobject_cast<QLineEdit*>(field)) {
+        line->setText(QStringLiteral("[]"));
+        line->setCursorPosition(1);
+        line->paste();
+        QTest::keyClicks(line, "x");  // the caret stands after the pasted text
+      } else {
+        auto* editor = static_cast<QPlainTextEdit*>(field);
+        editor->setPlainText(QStringLiteral("[]"));
+        editor->moveCursor(QTextCursor::NextCharacter);
+        editor->paste();
+        QTest::keyClicks(editor, "x");
+      }
+      return gadgets().gadgetText(id);
+    };
+    const QString pasted = QStringLiteral("G\u0001r\u001b\u00fc\u007f\tn\u0008");
+    QCOMPARE(paste(GadgetId::AuthorField, pasted), "[Gr\xFC\x7F\tnx]");
+    QCOMPARE(paste(GadgetId::SourceField, pasted), "[Gr\xFC\x7F\tnx]");
+    QCOMPARE(paste(GadgetId::CommentEditor, pasted + QStringLiteral("\r\n\u000b")),
+             "[Gr\xFC\x7F\tn\r\nx]");
   }
 
   void theBrowserGetsHttpAddressesOnly() {

@@ -4,6 +4,7 @@
 #include <png.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -29,7 +30,36 @@ struct JpegTarget {
   ~JpegTarget() { std::free(data); }
 };
 
-std::string compressJpeg(const TestImage& image, bool greyscale,
+// The four inks of a colour as Adobe stores them, inverted: 255 is no ink.
+// K takes the colour's darkness, C, M and Y what is left of each channel.
+std::array<int, 4> invertedInks(Rgb colour) {
+  const int white = std::max({colour.red, colour.green, colour.blue});
+  const auto share = [white](int channel) { return white == 0 ? 0 : channel * 255 / white; };
+  return {share(colour.red), share(colour.green), share(colour.blue), white};
+}
+
+std::vector<int> jpegSamples(Rgb colour, JpegKind kind) {
+  switch (kind) {
+    case JpegKind::Grey:
+      return {grey(colour)};
+    case JpegKind::AdobeCmyk:
+    case JpegKind::AdobeYcck: {
+      const auto inks = invertedInks(colour);
+      return {inks.begin(), inks.end()};
+    }
+    case JpegKind::PlainCmyk: {
+      std::vector<int> inks;
+      for (const int ink : invertedInks(colour)) {
+        inks.push_back(255 - ink);
+      }
+      return inks;
+    }
+    default:
+      return {colour.red, colour.green, colour.blue};
+  }
+}
+
+std::string compressJpeg(const TestImage& image, JpegKind kind,
                          const std::function<void(jpeg_compress_struct&)>& configure) {
   jpeg_compress_struct info{};
   jpeg_error_mgr errors{};
@@ -39,22 +69,20 @@ std::string compressJpeg(const TestImage& image, bool greyscale,
   jpeg_mem_dest(&info, &target.data, &target.size);
   info.image_width = static_cast<JDIMENSION>(image.width);
   info.image_height = static_cast<JDIMENSION>(image.height);
-  info.input_components = greyscale ? 1 : 3;
-  info.in_color_space = greyscale ? JCS_GRAYSCALE : JCS_RGB;
+  const bool cmyk =
+      kind == JpegKind::AdobeCmyk || kind == JpegKind::AdobeYcck || kind == JpegKind::PlainCmyk;
+  info.input_components = kind == JpegKind::Grey ? 1 : cmyk ? 4 : 3;
+  info.in_color_space = kind == JpegKind::Grey ? JCS_GRAYSCALE : cmyk ? JCS_CMYK : JCS_RGB;
   jpeg_set_defaults(&info);
   jpeg_set_quality(&info, 100, TRUE);
   configure(info);
   jpeg_start_compress(&info, TRUE);
-  std::vector<unsigned char> row(static_cast<std::size_t>(image.width * info.input_components));
+  std::vector<unsigned char> row;
   for (int y = 0; y < image.height; ++y) {
+    row.clear();
     for (int x = 0; x < image.width; ++x) {
-      const Rgb colour = image.at(x, y);
-      if (greyscale) {
-        row[static_cast<std::size_t>(x)] = static_cast<unsigned char>(grey(colour));
-      } else {
-        row[static_cast<std::size_t>(3 * x)] = colour.red;
-        row[static_cast<std::size_t>(3 * x + 1)] = colour.green;
-        row[static_cast<std::size_t>(3 * x + 2)] = colour.blue;
+      for (const int sample : jpegSamples(image.at(x, y), kind)) {
+        row.push_back(static_cast<unsigned char>(sample));
       }
     }
     JSAMPROW rowPointer = row.data();
@@ -90,9 +118,30 @@ TestImage paintedImage(int width, int height, const std::function<Rgb(int x, int
 }
 
 std::string jpegBytes(const TestImage& image, JpegKind kind) {
-  return compressJpeg(image, kind == JpegKind::Grey, [kind](jpeg_compress_struct& info) {
-    if (kind == JpegKind::Progressive) {
-      jpeg_simple_progression(&info);
+  std::vector<jpeg_scan_info> scanPerComponent;
+  for (int component = 0; component < 3; ++component) {
+    scanPerComponent.push_back({1, {component}, 0, 63, 0, 0});
+  }
+  return compressJpeg(image, kind, [&](jpeg_compress_struct& info) {
+    switch (kind) {
+      case JpegKind::Progressive:
+        jpeg_simple_progression(&info);
+        break;
+      case JpegKind::Sequential:
+        info.scan_info = scanPerComponent.data();
+        info.num_scans = static_cast<int>(scanPerComponent.size());
+        break;
+      case JpegKind::Arithmetic:
+        info.arith_code = TRUE;
+        break;
+      case JpegKind::AdobeYcck:
+        jpeg_set_colorspace(&info, JCS_YCCK);
+        break;
+      case JpegKind::PlainCmyk:
+        info.write_Adobe_marker = FALSE;
+        break;
+      default:
+        break;
     }
   });
 }
@@ -114,7 +163,7 @@ std::string jpegWithScans(const TestImage& image, int scans) {
   if (static_cast<int>(script.size()) != scans) {
     throw std::invalid_argument("scan count out of reach");
   }
-  return compressJpeg(image, true, [&script](jpeg_compress_struct& info) {
+  return compressJpeg(image, JpegKind::Grey, [&script](jpeg_compress_struct& info) {
     info.scan_info = script.data();
     info.num_scans = static_cast<int>(script.size());
   });

@@ -21,8 +21,21 @@ TestImage solidImage(int width, int height, Rgb colour);
 TestImage paintedImage(int width, int height, const std::function<Rgb(int x, int y)>& colourAt);
 
 // Encoders made with the same libraries the program reads with, so that the
-// tests never depend on sample files.
-enum class JpegKind { Colour, Grey, Progressive };
+// tests never depend on sample files. Sequential writes one scan per
+// component instead of one for all; Arithmetic codes with arithmetic
+// instead of Huffman coding. The CMYK kinds carry the darkness of
+// each pixel in K; Adobe's store the inks inverted and mark the file so,
+// the plain one stores them as they are without that mark.
+enum class JpegKind {
+  Colour,
+  Grey,
+  Progressive,
+  Sequential,
+  Arithmetic,
+  AdobeCmyk,
+  AdobeYcck,
+  PlainCmyk
+};
 std::string jpegBytes(const TestImage& image, JpegKind kind = JpegKind::Colour);
 
 // A progressive greyscale JPEG of `scans` scans (at least 2, at most 128):

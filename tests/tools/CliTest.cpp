@@ -47,6 +47,19 @@ TEST(OrvalisCli, ConvertsTheTwoExamplesIntoEachOther) {
   EXPECT_EQ(test::fileContent(folder.path("kopie.LXM")), test::blinkerLifeXml);
 }
 
+TEST(OrvalisCli, ALifeFileWithControlCharactersInItsCommentConvertsToAReadableFile) {
+  const test::TempFolder folder;
+  std::string lifeFile = test::blinkerLifeFile;
+  lifeFile.replace(29, 7, "Bl\x01i\x1Bnk\x7F\x08");
+  const std::string lif = folder.write("steuer.lif", lifeFile);
+  ASSERT_EQ(cli({"convert", lif, folder.path("steuer.lxm")}).code, exitSuccess);
+  ASSERT_EQ(cli({"convert", folder.path("steuer.lxm"), folder.path("zurueck.lif")}).code,
+            exitSuccess);
+  const std::string back = test::fileContent(folder.path("zurueck.lif"));
+  EXPECT_EQ(back.substr(0, 29), lifeFile.substr(0, 29)) << "every cell is read back";
+  EXPECT_EQ(back.substr(29), "Blink\x7FPeriode 2\r\n \r\n");
+}
+
 // A glider on an 8 x 8 torus, written by the program itself.
 std::string gliderOnTorus(const test::TempFolder& folder, bool wrap) {
   SettingsRecord settings;
