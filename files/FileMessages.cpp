@@ -25,4 +25,8 @@ platform::UserMessage lifeFileLoadFailedMessage() {
   return fileError("Datei konnte nicht geladen werden");
 }
 
+platform::UserMessage pictureSaveFailedMessage() {
+  return fileError("Bild konnte nicht erstellt werden");
+}
+
 }  // namespace orvalis

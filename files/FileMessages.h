@@ -10,5 +10,7 @@ platform::UserMessage lifeXmlSaveFailedMessage();
 platform::UserMessage lifeFileSaveFailedMessage();
 platform::UserMessage lifeXmlLoadFailedMessage();
 platform::UserMessage lifeFileLoadFailedMessage();
+// Saving the field as a picture.
+platform::UserMessage pictureSaveFailedMessage();
 
 }  // namespace orvalis
