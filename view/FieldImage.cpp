@@ -6,8 +6,9 @@ namespace orvalis {
 
 QRect fieldArea(const FieldLayout& layout, bool gridLines) {
   const int line = gridLines ? 1 : 0;
-  return QRect(layout.offsetX, layout.offsetY, layout.cellWidth * layout.columns + line,
-               layout.cellHeight * layout.rows + line);
+  const QRect field(layout.offsetX, layout.offsetY, layout.cellWidth * layout.columns + line,
+                    layout.cellHeight * layout.rows + line);
+  return field & QRect(0, 0, layout.clientWidth, layout.clientHeight);
 }
 
 FieldLayout pictureLayout(FieldSize size, int cellSize, bool gridLines) {
@@ -16,9 +17,9 @@ FieldLayout pictureLayout(FieldSize size, int cellSize, bool gridLines) {
   layout.columns = size.columns;
   layout.rows = size.rows;
   layout.cellWidth = layout.cellHeight = cellSize;
-  const QRect area = fieldArea(layout, gridLines);
-  layout.clientWidth = area.width();
-  layout.clientHeight = area.height();
+  const int line = gridLines ? 1 : 0;
+  layout.clientWidth = size.columns * cellSize + line;
+  layout.clientHeight = size.rows * cellSize + line;
   return layout;
 }
 

@@ -17,7 +17,8 @@ struct FieldImageStyle {
 
 // The part of the view with `layout` that shows the field: from its
 // top-left corner to the right and bottom edges of the frame, or with grid
-// lines one pixel further, to the last lines.
+// lines one pixel further, to the last lines, as far as the client area
+// reaches.
 QRect fieldArea(const FieldLayout& layout, bool gridLines);
 
 // A layout in which the field fills the picture: no margin, square cells

@@ -8,7 +8,9 @@
 #include "files/LifeXmlReader.h"
 #include "files/LifeXmlWriter.h"
 #include "files/picture/PictureImport.h"
+#include "files/picture/PngWriter.h"
 #include "shell/files/FilePaths.h"
+#include "view/FieldImage.h"
 #include "view/FieldView.h"
 
 namespace orvalis {
@@ -26,6 +28,23 @@ constexpr const char* settingsFileName = "Default.lxm";
 
 std::vector<platform::FileFilter> patternFilters() {
   return {{"Lifedatei", {"*.lif"}}, {"LifeXML", {"*.lxm"}}};
+}
+
+// The save dialog offers a picture of the field after every pattern format.
+std::vector<platform::FileFilter> saveFilters() {
+  std::vector<platform::FileFilter> filters = patternFilters();
+  filters.push_back({"Bild", {"*.png"}});
+  return filters;
+}
+const int pngPictureFilter = static_cast<int>(patternFilters().size());
+
+// A picture takes ".png" in place of a pattern format's extension.
+void givePictureExtension(std::string& path) {
+  for (const platform::FileFilter& filter : patternFilters()) {
+    for (const std::string& pattern : filter.patterns) {
+      givePatternExtension(path, ".png", std::string_view(pattern).substr(2));
+    }
+  }
 }
 
 platform::UserMessage overwriteQuestion() {
@@ -62,13 +81,16 @@ platform::FileDialogRequest FileCommands::dialogRequest(const char* title,
 void FileCommands::saveCommand() {
   const platform::FileDialogChoice choice =
       dialogs_.askSavePath(QApplication::activeWindow(),
-                           dialogRequest("Lifedatei speichern", patternFilters(), saveFilterIndex));
+                           dialogRequest("Lifedatei speichern", saveFilters(), saveFilterIndex));
   lastFilePath_ = choice.path;
   if (lastFilePath_.empty()) {
     return;
   }
+  const bool asPicture = choice.filterIndex == pngPictureFilter;
   const bool asLifeXml = choice.filterIndex == lifeXmlFilter;
-  if (asLifeXml) {
+  if (asPicture) {
+    givePictureExtension(lastFilePath_);
+  } else if (asLifeXml) {
     givePatternExtension(lastFilePath_, ".lxm", "lif");
   } else {
     givePatternExtension(lastFilePath_, ".lif", "lxm");
@@ -77,12 +99,24 @@ void FileCommands::saveCommand() {
       tell(overwriteQuestion()) != platform::MessageAnswer::Yes) {
     return;
   }
-  if (asLifeXml) {
+  if (asPicture) {
+    savePicture();
+  } else if (asLifeXml) {
     if (!writeLifeXml(lastFilePath_, gadgets_, field_.cells)) {
       tell(lifeXmlSaveFailedMessage());
     }
   } else if (!writeLifeFile(lastFilePath_, gadgets_, field_.cells)) {
     tell(lifeFileSaveFailedMessage());
+  }
+}
+
+// The field as the view shows it now, coming births and deaths included,
+// without the frame under the pointer. It is no pattern file, so the
+// file-name field keeps the pattern's name.
+void FileCommands::savePicture() {
+  const FieldImageStyle style{gadgets_.gadgetValue(GadgetId::GridCheck) != 0, true};
+  if (!writePng(lastFilePath_, fieldImage(field_.cells, view_.fieldLayout(), style))) {
+    tell(pictureSaveFailedMessage());
   }
 }
 

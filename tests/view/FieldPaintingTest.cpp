@@ -4,9 +4,12 @@
 
 #include "engine/FieldCommands.h"
 #include "engine/GenerationStep.h"
+#include "tests/support/ShownPixels.h"
 #include "tests/view/ShownView.h"
 
 using namespace orvalis;
+using test::settlePaints;
+using test::shownPixels;
 using test::ShownView;
 
 namespace {
@@ -34,21 +37,6 @@ class PaintCounter : public QObject {
   int paints = 0;
   QRect painted;
 };
-
-// Lets the queued update reach Qt and Qt paint it.
-void settlePaints() {
-  for (int round = 0; round < 3; ++round) {
-    QCoreApplication::processEvents();
-  }
-}
-
-// What the window really shows, as painted step by step (not a fresh paint).
-QImage shownPixels(QWidget& widget) {
-  return widget.screen()
-      ->grabWindow(widget.winId())
-      .toImage()
-      .convertToFormat(QImage::Format_RGB32);
-}
 
 int blackPixelsInRow(const QImage& image, int y) {
   int count = 0;
