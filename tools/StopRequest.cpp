@@ -26,6 +26,10 @@ StopRequest::StopRequest() {
   handling.sa_flags = SA_RESTART;
   for (std::size_t i = 0; i < std::size(stopSignals); ++i) {
     sigaction(stopSignals[i], &handling, &formerHandling[i]);
+    // A signal ignored from the start (a job in the background) stays so.
+    if (formerHandling[i].sa_handler == SIG_IGN) {
+      sigaction(stopSignals[i], &formerHandling[i], nullptr);
+    }
   }
 }
 
