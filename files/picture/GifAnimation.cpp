@@ -60,24 +60,16 @@ Area changedArea(const QImage& before, const QImage& after) {
   return {left, top, right - left + 1, bottom - top + 1};
 }
 
-// One stored rectangle as colour indices with its colour table. Index 0 is
-// the transparent one when pixels equal to the frame before are left out.
+// One stored rectangle as colour indices with its colour table.
 class IndexedArea {
  public:
-  bool build(const QImage& frame, const Area& area, const QImage* before) {
+  bool build(const QImage& frame, const Area& area) {
     indices_.resize(static_cast<std::size_t>(area.width) * area.height);
-    transparent_ = before != nullptr;
-    colourCount_ = transparent_ ? 1 : 0;
     GifPixelType* index = indices_.data();
     for (int y = area.top; y < area.top + area.height; ++y) {
-      const auto* now = reinterpret_cast<const QRgb*>(frame.constScanLine(y));
-      const auto* old = before ? reinterpret_cast<const QRgb*>(before->constScanLine(y)) : nullptr;
+      const auto* row = reinterpret_cast<const QRgb*>(frame.constScanLine(y));
       for (int x = area.left; x < area.left + area.width; ++x) {
-        if (old && old[x] == now[x]) {
-          *index++ = 0;
-          continue;
-        }
-        const int found = indexOf(now[x]);
+        const int found = indexOf(row[x]);
         if (found < 0) {
           return false;
         }
@@ -104,7 +96,6 @@ class IndexedArea {
     return table;
   }
 
-  int transparentIndex() const { return transparent_ ? 0 : NO_TRANSPARENT_COLOR; }
   // Hands the indices to the encoder row by row.
   bool put(GifFileType* gif, int width) {
     for (std::size_t row = 0; row < indices_.size(); row += width) {
@@ -118,8 +109,7 @@ class IndexedArea {
  private:
   // The colour's index, added to the table when new; -1 when it is full.
   int indexOf(QRgb colour) {
-    const int first = transparent_ ? 1 : 0;
-    for (int i = first; i < colourCount_; ++i) {
+    for (int i = 0; i < colourCount_; ++i) {
       if (colours_[i] == colour) {
         return i;
       }
@@ -134,7 +124,6 @@ class IndexedArea {
   std::vector<GifPixelType> indices_;
   std::array<QRgb, 256> colours_{};
   int colourCount_ = 0;
-  bool transparent_ = false;
 };
 
 // The application extension that makes viewers repeat the animation
@@ -148,12 +137,14 @@ bool putEndlessLoop(GifFileType* gif) {
          EGifPutExtensionTrailer(gif) == GIF_OK;
 }
 
-bool putFrameTiming(GifFileType* gif, int delayMs, int transparentIndex) {
+// Each frame stays in place beneath the next, which stores only what
+// changed.
+bool putFrameTiming(GifFileType* gif, int delayMs) {
   GraphicsControlBlock control{};
   control.DisposalMode = DISPOSE_DO_NOT;
   control.UserInputFlag = false;
   control.DelayTime = std::clamp((delayMs + 5) / 10, 0, 65535);
-  control.TransparentColor = transparentIndex;
+  control.TransparentColor = NO_TRANSPARENT_COLOR;
   GifByteType block[4];
   const auto length = static_cast<int>(EGifGCBToExtension(&control, block));
   return EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, length, block) == GIF_OK;
@@ -197,9 +188,8 @@ bool GifAnimation::addFrame(const QImage& frame, int delayMs) {
   const Area area = first ? Area{0, 0, width_, height_} : changedArea(previous_, frame);
   IndexedArea stored;
   ColorMapObject* table = nullptr;
-  failed_ = !stored.build(frame, area, first ? nullptr : &previous_) ||
-            !(table = stored.colourTable()) ||
-            !putFrameTiming(gif_, delayMs, stored.transparentIndex()) ||
+  failed_ = !stored.build(frame, area) || !(table = stored.colourTable()) ||
+            !putFrameTiming(gif_, delayMs) ||
             EGifPutImageDesc(gif_, area.left, area.top, area.width, area.height, false, table) !=
                 GIF_OK ||
             !stored.put(gif_, area.width);

@@ -11,9 +11,10 @@ namespace orvalis {
 
 // An animated GIF that repeats forever, encoded in memory one frame at a
 // time. Every frame after the first stores only the rectangle in which it
-// differs from the one before, its unchanged pixels transparent over the
-// frame that stays in place beneath; every frame carries a colour table of
-// just the colours it uses.
+// differs from the one before, drawn over that frame, which stays in place;
+// every frame carries a colour table of just the colours it uses. (Making
+// the unchanged pixels inside the rectangle transparent made the files of
+// running fields larger, not smaller.)
 class GifAnimation {
  public:
   // GIF stores a picture's width and height in 16 bits.
@@ -29,7 +30,7 @@ class GifAnimation {
   // Appends a frame of the animation's size (Format_RGB32), shown for
   // `delayMs` milliseconds, rounded to the hundredths GIF counts in. False,
   // and nothing more can be added, when the frame has another size or more
-  // than 255 colours or the encoder fails.
+  // than 256 colours or the encoder fails.
   bool addFrame(const QImage& frame, int delayMs);
 
   // The bytes of the whole file; nothing after a failure.
