@@ -38,4 +38,8 @@ platform::UserMessage fixedCellsQuestion() {
           "Orvalis", platform::MessageIcon::Question, platform::MessageButtons::YesNo};
 }
 
+platform::UserMessage pictureSaveFailedMessage() {
+  return fileError("Bild konnte nicht erstellt werden");
+}
+
 }  // namespace orvalis

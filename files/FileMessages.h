@@ -12,6 +12,8 @@ platform::UserMessage lifeXmlSaveFailedMessage();
 platform::UserMessage lifeFileSaveFailedMessage();
 platform::UserMessage lifeXmlLoadFailedMessage();
 platform::UserMessage lifeFileLoadFailedMessage();
+// Saving the field as a picture.
+platform::UserMessage pictureSaveFailedMessage();
 
 // RLE and plaintext files: a rule other than Conway's (`rule` in UTF-8), a
 // pattern beyond the grid.

@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-translations-l10n fonts-dejavu-core fonts-dejavu-extra
   libgtest-dev libgmock-dev libbenchmark-dev
   desktop-file-utils appstream
-  libexpat1-dev libjpeg-dev libpng-dev zlib1g-dev
+  libexpat1-dev libjpeg-dev libpng-dev libgif-dev zlib1g-dev
   clang libclang-rt-14-dev
 )
 

@@ -3,21 +3,19 @@
 #include <variant>
 
 #include "engine/Gadgets.h"
-#include "engine/GenerationStep.h"
-#include "engine/SettingsRecord.h"
+#include "files/FileMessages.h"
+#include "files/SafeSave.h"
+#include "files/picture/PngWriter.h"
 #include "tools/CliArguments.h"
+#include "tools/FieldPictures.h"
+#include "tools/GenerationLoop.h"
 #include "tools/PatternFiles.h"
 #include "tools/PatternInfo.h"
+#include "tools/Session.h"
+#include "tools/StopRequest.h"
 
 namespace orvalis::cli {
 namespace {
-
-// The settings and the field of one run, starting as the desktop program
-// starts.
-struct Session {
-  SettingsRecord settings;
-  LifeField field;
-};
 
 void applyPictureOptions(const CliArguments& arguments, GadgetAccess& gadgets) {
   if (arguments.threshold) {
@@ -30,24 +28,79 @@ void applyPictureOptions(const CliArguments& arguments, GadgetAccess& gadgets) {
   }
 }
 
-// The simulation driver's protocol: the first step after a load only
-// computes the marks, each further step applies one generation.
-void advance(Session& session, long long generations) {
-  const StepSettings settings{visibleFieldSize(session.settings),
-                              session.settings.gadgetValue(GadgetId::InfiniteCheck) != 0};
-  for (long long step = 0; step <= generations; ++step) {
-    advanceGeneration(session.field, settings, nullptr);
-  }
-}
-
 int fail(std::ostream& err, const std::string& path, const std::string& message) {
   err << "orvalis-cli: " << path << ": " << message << '\n';
   return exitFileFailed;
 }
 
+int interrupted(std::ostream& err) {
+  err << "orvalis-cli: interrupted, nothing written\n";
+  return exitInterrupted;
+}
+
+// The field after the given number of generations; false when stopped.
+bool runField(Session& session, long long generations, std::ostream* terminal,
+              const StopRequest& stop) {
+  advanceOneStep(session);  // judges the loaded cells
+  ProgressLine progress(terminal, generations);
+  return runGenerations(
+      generations, [&](long long) { advanceOneStep(session); }, progress, stop);
+}
+
+// Writes what the command made of the loaded session to the output file.
+int writeOutput(const CliArguments& arguments, Session& session, std::ostream* terminal,
+                const StopRequest& stop, std::ostream& err) {
+  const PictureStyle style{arguments.cellSize, arguments.gridLines};
+  switch (arguments.command) {
+    case CliCommand::Render: {
+      const auto picture = renderPicture(session, style, arguments.preview);
+      if (const auto* problem = std::get_if<std::string>(&picture)) {
+        return fail(err, arguments.output, *problem);
+      }
+      if (stop.requested()) {
+        return interrupted(err);
+      }
+      return writePng(arguments.output, std::get<QImage>(picture))
+                 ? exitSuccess
+                 : fail(err, arguments.output, pictureSaveFailedMessage().text);
+    }
+    case CliCommand::Animate: {
+      Animation animation;
+      {
+        ProgressLine progress(terminal, arguments.generations);
+        animation = animateField(session, {style, arguments.generations, arguments.delayMs},
+                                 progress, stop);
+      }
+      if (stop.requested()) {
+        return interrupted(err);
+      }
+      if (animation.problem) {
+        return fail(err, arguments.output, *animation.problem);
+      }
+      return saveFileReplacing(arguments.output, animation.bytes)
+                 ? exitSuccess
+                 : fail(err, arguments.output, pictureSaveFailedMessage().text);
+    }
+    default:
+      if (arguments.command == CliCommand::Run &&
+          !runField(session, arguments.generations, terminal, stop)) {
+        return interrupted(err);
+      }
+      if (stop.requested()) {
+        return interrupted(err);
+      }
+      if (const auto problem =
+              savePattern(arguments.output, session.settings, session.field.cells)) {
+        return fail(err, arguments.output, *problem);
+      }
+      return exitSuccess;
+  }
+}
+
 }  // namespace
 
-int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           bool errIsTerminal) {
   const auto parsed = parseCliArguments(args);
   if (const auto* problem = std::get_if<std::string>(&parsed)) {
     err << "orvalis-cli: " << *problem << "\n\n" << usageText();
@@ -59,6 +112,9 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     return exitSuccess;
   }
 
+  // From here on Ctrl+C lets the command end cleanly: a save under way
+  // finishes, nothing is written after it.
+  const StopRequest stop;
   Session session;
   applyPictureOptions(arguments, session.settings);
   if (const auto problem = loadPattern(arguments.input, session.settings, session.field)) {
@@ -68,13 +124,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     printPatternInfo(out, session.settings, session.field.cells);
     return exitSuccess;
   }
-  if (arguments.command == CliCommand::Run) {
-    advance(session, arguments.generations);
-  }
-  if (const auto problem = savePattern(arguments.output, session.settings, session.field.cells)) {
-    return fail(err, arguments.output, *problem);
-  }
-  return exitSuccess;
+  return writeOutput(arguments, session, errIsTerminal ? &err : nullptr, stop, err);
 }
 
 }  // namespace orvalis::cli

@@ -9,6 +9,8 @@ namespace orvalis::cli {
 namespace {
 
 constexpr long long maxGenerations = 1'000'000'000;
+// GIF counts a frame's time in hundredths of a second, in 16 bits.
+constexpr long long maxDelayMs = 655'350;
 
 // A whole decimal number within [minimum, maximum], nothing else.
 std::optional<long long> wholeNumber(std::string_view text, long long minimum, long long maximum) {
@@ -41,6 +43,12 @@ std::optional<CliCommand> commandNamed(std::string_view name) {
   }
   if (name == "run") {
     return CliCommand::Run;
+  }
+  if (name == "render") {
+    return CliCommand::Render;
+  }
+  if (name == "animate") {
+    return CliCommand::Animate;
   }
   if (name == "info") {
     return CliCommand::Info;
@@ -113,7 +121,26 @@ class Parser {
       if (!result_.size) {
         return std::string("--size needs COLUMNSxROWS, each from 1 to 500");
       }
-    } else if (named(arg, "--generations") && result_.command == CliCommand::Run) {
+    } else if (named(arg, "--cell-size") && draws()) {
+      const auto text = value(arg, "--cell-size");
+      const auto size =
+          text ? wholeNumber(*text, minPictureCellSize, maxPictureCellSize) : std::nullopt;
+      if (!size) {
+        return std::string("--cell-size needs a number from 1 to 64");
+      }
+      result_.cellSize = static_cast<int>(*size);
+    } else if (arg == "--grid" && draws()) {
+      result_.gridLines = true;
+    } else if (arg == "--preview" && result_.command == CliCommand::Render) {
+      result_.preview = true;
+    } else if (named(arg, "--delay") && result_.command == CliCommand::Animate) {
+      const auto text = value(arg, "--delay");
+      const auto delay = text ? wholeNumber(*text, 1, maxDelayMs) : std::nullopt;
+      if (!delay) {
+        return std::string("--delay needs a number of milliseconds from 1 to 655350");
+      }
+      result_.delayMs = static_cast<int>(*delay);
+    } else if (named(arg, "--generations") && steps()) {
       const auto text = value(arg, "--generations");
       const auto generations = text ? wholeNumber(*text, 0, maxGenerations) : std::nullopt;
       if (!generations) {
@@ -127,21 +154,47 @@ class Parser {
     return std::nullopt;
   }
 
+  bool draws() const {
+    return result_.command == CliCommand::Render || result_.command == CliCommand::Animate;
+  }
+  bool steps() const {
+    return result_.command == CliCommand::Run || result_.command == CliCommand::Animate;
+  }
+
+  // What the output file's name must end in, or nothing when that is wrong.
+  std::optional<std::string> outputProblem() const {
+    const std::string kind = lowerCaseExtension(result_.output);
+    switch (result_.command) {
+      case CliCommand::Render:
+        return kind == "png" ? std::nullopt
+                             : std::optional<std::string>("the output file must end in .png");
+      case CliCommand::Animate:
+        return kind == "gif" ? std::nullopt
+                             : std::optional<std::string>("the output file must end in .gif");
+      default:
+        return patternFormat(result_.output) == PatternFormat::Picture
+                   ? std::optional<std::string>(
+                         "the output file must end in .lif, .lxm, .rle or .cells")
+                   : std::nullopt;
+    }
+  }
+
   std::variant<CliArguments, std::string> finish(const std::vector<std::string>& files) {
     const std::size_t wanted = result_.command == CliCommand::Info ? 1 : 2;
     if (files.size() != wanted) {
       return std::string(wanted == 1 ? "info needs one input file"
-                                     : "convert and run need an input and an output file");
+                                     : "convert, run, render and animate need an input and an "
+                                       "output file");
     }
     result_.input = files[0];
     if (wanted == 2) {
       result_.output = files[1];
-      if (patternFormat(result_.output) == PatternFormat::Picture) {
-        return std::string("the output file must end in .lif, .lxm, .rle or .cells");
+      if (auto problem = outputProblem()) {
+        return *problem;
       }
     }
-    if (result_.command == CliCommand::Run && !generationsGiven_) {
-      return std::string("run needs --generations N");
+    if (steps() && !generationsGiven_) {
+      return std::string("run and animate need --generations N");
     }
     return result_;
   }
@@ -162,6 +215,9 @@ std::string usageText() {
   return "Usage:\n"
          "  orvalis-cli convert IN OUT [--threshold N] [--invert] [--size COLUMNSxROWS]\n"
          "  orvalis-cli run IN OUT --generations N [picture options]\n"
+         "  orvalis-cli render IN OUT.png [--cell-size N] [--grid] [--preview]\n"
+         "  orvalis-cli animate IN OUT.gif --generations N [--cell-size N] [--grid]\n"
+         "                                 [--delay MS]\n"
          "  orvalis-cli info IN [picture options]\n"
          "\n"
          "IN is a Life file (.lif), a LifeXML file (.lxm) or a picture (JPEG, PNG, BMP),\n"
@@ -173,7 +229,14 @@ std::string usageText() {
          "formats (Conway's rule only). A pattern without Golly's bounded grid (rule\n"
          "suffix :Tc,r torus or :Pc,r plane) is centred in a field of --size, grown to\n"
          "fit. Written RLE holds the whole field with B3/S23:Tc,r or :Pc,r by the\n"
-         "infinite option; static cells are written as living, blocked ones as dead.\n";
+         "infinite option; static cells are written as living, blocked ones as dead.\n"
+         "\n"
+         "render draws the field as the program shows it, cells of --cell-size pixels\n"
+         "(1 to 64, default 4; one of them is the line between cells), with --grid\n"
+         "lines or a frame; --preview shows the coming births (light grey) and deaths\n"
+         "(dark red). animate writes a looping GIF of the field and the N generations\n"
+         "after it, each shown for --delay milliseconds (default the file's interval,\n"
+         "at least 20). Ctrl+C stops run and animate without writing anything.\n";
 }
 
 }  // namespace orvalis::cli

@@ -9,17 +9,27 @@
 
 namespace orvalis::cli {
 
-enum class CliCommand { Convert, Run, Info, Help };
+enum class CliCommand { Convert, Run, Render, Animate, Info, Help };
+
+// Cell sizes of pictures and animations, in pixels.
+inline constexpr int minPictureCellSize = 1;
+inline constexpr int maxPictureCellSize = 64;
+inline constexpr int defaultPictureCellSize = 4;
 
 struct CliArguments {
   CliCommand command = CliCommand::Help;
   std::string input;
-  std::string output;  // convert and run only
+  std::string output;  // all but info
   // How a picture becomes a pattern; the panel's start values otherwise.
   std::optional<int> threshold;
   bool invert = false;
   std::optional<FieldSize> size;
-  long long generations = 0;  // run only
+  long long generations = 0;  // run and animate
+  // How render and animate draw the field.
+  int cellSize = defaultPictureCellSize;
+  bool gridLines = false;
+  bool preview = false;        // render only
+  std::optional<int> delayMs;  // animate only; the file's interval otherwise
 };
 
 // The arguments after the program name, or the reason they are wrong.

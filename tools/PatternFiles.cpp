@@ -12,15 +12,6 @@
 namespace orvalis::cli {
 namespace {
 
-// The text after the path's last dot, when no slash follows it.
-std::string extension(const std::string& path) {
-  const std::size_t dot = path.rfind('.');
-  if (dot == std::string::npos || path.find_first_of("/\\", dot) != std::string::npos) {
-    return {};
-  }
-  return path.substr(dot + 1);
-}
-
 std::optional<std::string> loadLifeXml(const std::string& path, GadgetAccess& gadgets,
                                        CellGrid& grid) {
   const auto document = readLifeXml(path);
@@ -39,8 +30,16 @@ CommunityFormat communityFormat(const std::string& path) {
 
 }  // namespace
 
+std::string lowerCaseExtension(const std::string& path) {
+  const std::size_t dot = path.rfind('.');
+  if (dot == std::string::npos || path.find_first_of("/\\", dot) != std::string::npos) {
+    return {};
+  }
+  return lowerCase(path.substr(dot + 1));
+}
+
 PatternFormat patternFormat(const std::string& path) {
-  const std::string kind = lowerCase(extension(path));
+  const std::string kind = lowerCaseExtension(path);
   if (kind == "lif") {
     return PatternFormat::LifeFile;
   }

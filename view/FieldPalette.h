@@ -17,26 +17,30 @@ inline constexpr QRgb blocked = qRgb(250, 250, 0);
 // Not a colour: the cell shows the background.
 inline constexpr QRgb notDrawn = 0;
 
-// Only cells with a positive state and cells about to be born are drawn;
-// the preview marks win over the state. Any positive state without a colour
-// of its own (a raw byte from a Life file) looks alive.
+// The colour of a cell by its state alone: only a positive state is drawn,
+// and any positive state without a colour of its own (a raw byte from a
+// Life file) looks alive.
+inline QRgb stateColour(CellState state) {
+  if (static_cast<std::int8_t>(state) <= 0) {
+    return notDrawn;
+  }
+  if (state == CellState::Static) {
+    return staticCell;
+  }
+  if (state == CellState::Blocked) {
+    return blocked;
+  }
+  return alive;
+}
+
+// The colour of a cell between two steps: cells about to be born are drawn
+// too, and the preview marks win over the state.
 inline QRgb cellColour(const Cell& cell) {
   if (cell.pending == PendingMark::Birth) {
     return birth;
   }
-  if (static_cast<std::int8_t>(cell.state) <= 0) {
-    return notDrawn;
-  }
-  if (cell.pending == PendingMark::Die) {
-    return die;
-  }
-  if (cell.state == CellState::Static) {
-    return staticCell;
-  }
-  if (cell.state == CellState::Blocked) {
-    return blocked;
-  }
-  return alive;
+  const QRgb colour = stateColour(cell.state);
+  return colour != notDrawn && cell.pending == PendingMark::Die ? die : colour;
 }
 
 }  // namespace orvalis::palette

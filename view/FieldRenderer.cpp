@@ -111,7 +111,8 @@ void drawBackgroundAndLines(PixelArea& pixels, const FieldLayout& layout, const 
 // A fill without outline covers one pixel less than the cell pitch, which
 // leaves the grid lines on the right and bottom free. Cells outside the area
 // are passed over before their colour is looked at.
-void drawCells(PixelArea& pixels, const CellGrid& cells, const FieldLayout& layout) {
+void drawCells(PixelArea& pixels, const CellGrid& cells, const FieldLayout& layout,
+               bool previewMarks) {
   const int width = layout.cellWidth - 1;
   const int height = layout.cellHeight - 1;
   if (width <= 0 || height <= 0) {
@@ -124,7 +125,8 @@ void drawCells(PixelArea& pixels, const CellGrid& cells, const FieldLayout& layo
       if (!pixels.meets(cell.pixelX, cell.pixelY, width, height)) {
         continue;
       }
-      const QRgb colour = palette::cellColour(cell);
+      const QRgb colour =
+          previewMarks ? palette::cellColour(cell) : palette::stateColour(cell.state);
       if (colour != palette::notDrawn) {
         pixels.fill(cell.pixelX, cell.pixelY, cell.pixelX + width, cell.pixelY + height, colour);
       }
@@ -158,7 +160,7 @@ void renderField(QImage& image, const QRect& area, const CellGrid& cells, const 
   }
   drawBackgroundAndLines(pixels, layout,
                          decoration.gridLines ? gridLines(layout) : frameLines(layout));
-  drawCells(pixels, cells, layout);
+  drawCells(pixels, cells, layout, decoration.previewMarks);
   if (decoration.hoverFrame) {
     drawOutline(pixels, *decoration.hoverFrame, palette::hoverFrame);
   }

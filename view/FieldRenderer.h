@@ -13,6 +13,7 @@ namespace orvalis {
 struct FieldDecoration {
   bool gridLines = false;           // else one frame around the field
   std::optional<QRect> hoverFrame;  // red outline of the cell under the pointer
+  bool previewMarks = true;         // else the cells show their state alone
 };
 
 // Draws the field into the part `area` of `image` (Format_RGB32), from the

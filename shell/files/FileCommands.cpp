@@ -9,7 +9,9 @@
 #include "files/LifeXmlReader.h"
 #include "files/LifeXmlWriter.h"
 #include "files/picture/PictureImport.h"
+#include "files/picture/PngWriter.h"
 #include "shell/files/FilePaths.h"
+#include "view/FieldImage.h"
 #include "view/FieldView.h"
 
 namespace orvalis {
@@ -23,6 +25,7 @@ constexpr int rleLoadFilter = 3;
 constexpr int plaintextLoadFilter = 4;
 constexpr int rleSaveFilter = 2;
 constexpr int plaintextSaveFilter = 3;
+constexpr int pngPictureFilter = 4;
 
 // The save dialog always opens on LifeXML.
 constexpr int saveFilterIndex = lifeXmlFilter;
@@ -35,6 +38,15 @@ std::vector<platform::FileFilter> patternFilters() {
 
 const platform::FileFilter rleFilter{"RLE", {"*.rle"}};
 const platform::FileFilter plaintextFilter{"Plaintext", {"*.cells"}};
+
+// The save dialog offers every pattern format, then a picture of the field.
+std::vector<platform::FileFilter> saveFilters() {
+  std::vector<platform::FileFilter> filters = patternFilters();
+  filters.push_back(rleFilter);
+  filters.push_back(plaintextFilter);
+  filters.push_back({"Bild", {"*.png"}});
+  return filters;
+}
 
 platform::UserMessage overwriteQuestion() {
   return {"Datei existiert bereits, überschreiben?", "Life", platform::MessageIcon::Question,
@@ -68,12 +80,9 @@ platform::FileDialogRequest FileCommands::dialogRequest(const char* title,
 }
 
 void FileCommands::saveCommand() {
-  std::vector<platform::FileFilter> filters = patternFilters();
-  filters.push_back(rleFilter);
-  filters.push_back(plaintextFilter);
-  const platform::FileDialogChoice choice = dialogs_.askSavePath(
-      QApplication::activeWindow(),
-      dialogRequest("Lifedatei speichern", std::move(filters), saveFilterIndex));
+  const platform::FileDialogChoice choice =
+      dialogs_.askSavePath(QApplication::activeWindow(),
+                           dialogRequest("Lifedatei speichern", saveFilters(), saveFilterIndex));
   lastFilePath_ = choice.path;
   if (lastFilePath_.empty()) {
     return;
@@ -88,8 +97,11 @@ void FileCommands::saveCommand() {
     default:
       break;
   }
+  const bool asPicture = choice.filterIndex == pngPictureFilter;
   const bool asLifeXml = choice.filterIndex == lifeXmlFilter;
-  if (asLifeXml) {
+  if (asPicture) {
+    givePatternExtension(lastFilePath_, ".png", {"lif", "lxm", "rle", "cells"});
+  } else if (asLifeXml) {
     givePatternExtension(lastFilePath_, ".lxm", "lif");
   } else {
     givePatternExtension(lastFilePath_, ".lif", "lxm");
@@ -98,7 +110,9 @@ void FileCommands::saveCommand() {
       tell(overwriteQuestion()) != platform::MessageAnswer::Yes) {
     return;
   }
-  if (asLifeXml) {
+  if (asPicture) {
+    savePicture();
+  } else if (asLifeXml) {
     if (!writeLifeXml(lastFilePath_, gadgets_, field_.cells)) {
       tell(lifeXmlSaveFailedMessage());
     }
@@ -125,6 +139,16 @@ void FileCommands::saveCommunityFile(CommunityFormat format) {
   }
   if (!writeCommunityPattern(lastFilePath_, format, gadgets_, field_.cells)) {
     tell(lifeFileSaveFailedMessage());
+  }
+}
+
+// The field as the view shows it now, coming births and deaths included,
+// without the frame under the pointer. It is no pattern file, so the
+// file-name field keeps the pattern's name.
+void FileCommands::savePicture() {
+  const FieldImageStyle style{gadgets_.gadgetValue(GadgetId::GridCheck) != 0, true};
+  if (!writePng(lastFilePath_, fieldImage(field_.cells, view_.fieldLayout(), style))) {
+    tell(pictureSaveFailedMessage());
   }
 }
 

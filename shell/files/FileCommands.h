@@ -25,7 +25,8 @@ class FileCommands {
                platform::FileDialogs& dialogs, platform::MessageBoxes& messages);
 
   // Asks for a path and saves the pattern in the format of the chosen file
-  // type, asking first before an existing file is replaced.
+  // type, or a picture of the field, asking first before an existing file
+  // is replaced.
   void saveCommand();
   // Asks for a path and reads it as the chosen file type says: a Life file,
   // a LifeXML file, a picture to import, an RLE or a plaintext file.
@@ -41,6 +42,7 @@ class FileCommands {
   platform::FileDialogRequest dialogRequest(const char* title,
                                             std::vector<platform::FileFilter> filters,
                                             int filterIndex) const;
+  void savePicture();
   void loadLifeXml();
   void loadLifeFile();
   void loadPicture();

@@ -7,11 +7,14 @@
 #include <filesystem>
 
 #include "engine/GenerationStep.h"
+#include "shell/driver/SimulationDriver.h"
 #include "shell/files/FilePaths.h"
 #include "tests/files/PatternExamples.h"
 #include "tests/shell/ProgramFixture.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestPictures.h"
+#include "tests/support/WindowPixels.h"
+#include "view/FieldImage.h"
 #include "view/FieldView.h"
 
 using namespace orvalis;
@@ -112,7 +115,7 @@ class FileCommandsTest : public QObject, test::ProgramFixture {
     QVERIFY(fileDialogs->shown[0].save);
     const platform::FileDialogRequest& first = lastRequest();
     QCOMPARE(first.title, "Lifedatei speichern");
-    QCOMPARE(first.filters.size(), size_t(4));
+    QCOMPARE(first.filters.size(), size_t(5));
     QCOMPARE(first.filters[0].name, "Lifedatei");
     QCOMPARE(first.filters[0].patterns, std::vector<std::string>{"*.lif"});
     QCOMPARE(first.filters[1].name, "LifeXML");
@@ -455,6 +458,47 @@ class FileCommandsTest : public QObject, test::ProgramFixture {
     QVERIFY(sameMessage(messages->shown[3], "Datei existiert bereits, überschreiben?", "Life",
                         MessageIcon::Question, MessageButtons::YesNo));
     QVERIFY(!program->field().fieldEdited);
+  }
+
+  void saveAsPictureWritesTheFieldAsShown() {
+    QVERIFY(showWithActivePanel());
+    test::setUpBlinker(gadgets(), cells());
+    cells().at(0, 0).state = CellState::Static;
+    cells().at(2, 2).state = CellState::Blocked;
+    program->field().fieldEdited = true;
+    program->mainWindow().invalidateAll();
+    // One step leaves the blinker's coming births and deaths on show.
+    program->driver().step();
+    // A cancelled dialog shows the file types: the picture comes last.
+    ctrl(Qt::Key_P);
+    const std::vector<platform::FileFilter>& filters = lastRequest().filters;
+    QCOMPARE(filters.back().name, "Bild");
+    QCOMPARE(filters.back().patterns, std::vector<std::string>{"*.png"});
+    const int picture = static_cast<int>(filters.size()) - 1;
+
+    FieldView& view = program->mainWindow();
+    gadgets().setGadgetText(GadgetId::FileNameField, "muster.lxm");
+    for (const bool grid : {true, false}) {
+      gadgets().setGadgetValue(GadgetId::GridCheck, grid ? 1 : 0);
+      view.invalidateAll();
+      test::settlePaints();
+      const std::string name = grid ? "gitter" : "rahmen";
+      fileDialogs->choose(folder->path(name + ".lxm"), picture);
+      ctrl(Qt::Key_P);
+      const QImage saved(QString::fromStdString(folder->path(name + ".png")));
+      QVERIFY(!saved.isNull());
+      QCOMPARE(saved.convertToFormat(QImage::Format_RGB32),
+               test::shownPixels(view).copy(fieldArea(view.fieldLayout(), grid)));
+    }
+    QCOMPARE(folder->entries(), (std::vector<std::string>{"gitter.png", "rahmen.png"}));
+    // A picture is no pattern file: the pattern keeps its name.
+    QCOMPARE(text(GadgetId::FileNameField), "muster.lxm");
+
+    fileDialogs->choose(folder->path("fehlt/bild"), picture);
+    ctrl(Qt::Key_P);
+    QCOMPARE(messages->shown.size(), size_t(1));
+    QVERIFY(sameMessage(messages->shown[0], "Bild konnte nicht erstellt werden", "Orvalis",
+                        MessageIcon::Error));
   }
 
   void failedSavesTellTheUserAndKeepTheOldFile() {

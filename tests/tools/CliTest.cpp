@@ -1,10 +1,13 @@
+#include <gif_lib.h>
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <filesystem>
 #include <sstream>
 
 #include "engine/SettingsRecord.h"
 #include "files/LifeXmlWriter.h"
+#include "files/picture/GifAnimation.h"
 #include "tests/files/PatternExamples.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestPictures.h"
@@ -60,11 +63,12 @@ TEST(OrvalisCli, ALifeFileWithControlCharactersInItsCommentConvertsToAReadableFi
   EXPECT_EQ(back.substr(29), "Blink\x7FPeriode 2\r\n \r\n");
 }
 
-// A glider on an 8 x 8 torus, written by the program itself.
-std::string gliderOnTorus(const test::TempFolder& folder, bool wrap) {
+// A glider on a torus of 8 x 8 or the given size, written by the program
+// itself.
+std::string gliderOnTorus(const test::TempFolder& folder, bool wrap, int size = 8) {
   SettingsRecord settings;
-  settings.setGadgetValue(GadgetId::SizeXSpin, 8);
-  settings.setGadgetValue(GadgetId::SizeYSpin, 8);
+  settings.setGadgetValue(GadgetId::SizeXSpin, size);
+  settings.setGadgetValue(GadgetId::SizeYSpin, size);
   settings.setGadgetValue(GadgetId::InfiniteCheck, wrap ? 1 : 0);
   CellGrid grid;
   for (const auto& [x, y] : {std::pair{1, 0}, {2, 1}, {0, 2}, {1, 2}, {2, 2}}) {
@@ -96,6 +100,133 @@ TEST(OrvalisCli, RunBringsAGliderRoundTheTorusBackToItsStart) {
   ASSERT_EQ(cli({"info", folder.path("flach.lif")}).code, exitSuccess);
   EXPECT_NE(cli({"info", folder.path("flach.lif")}).out.find("Zellen: 4 lebend"),
             std::string::npos);
+}
+
+// The frames of a GIF file as a viewer shows them, each frame drawn over
+// the ones before, and each frame's delay and stored area.
+struct ShownAnimation {
+  std::vector<QImage> frames;
+  std::vector<int> delays;  // hundredths of a second
+  std::vector<QRect> stored;
+  std::vector<int> colourCounts;
+  bool loops = false;
+};
+
+ShownAnimation showAnimation(const std::string& path) {
+  ShownAnimation shown;
+  int error = 0;
+  GifFileType* gif = DGifOpenFileName(path.c_str(), &error);
+  if (!gif || DGifSlurp(gif) != GIF_OK) {
+    ADD_FAILURE() << "no GIF: " << path;
+    DGifCloseFile(gif, &error);
+    return shown;
+  }
+  QImage canvas(gif->SWidth, gif->SHeight, QImage::Format_RGB32);
+  for (int i = 0; i < gif->ImageCount; ++i) {
+    const SavedImage& image = gif->SavedImages[i];
+    for (int e = 0; e < image.ExtensionBlockCount; ++e) {
+      const ExtensionBlock& block = image.ExtensionBlocks[e];
+      shown.loops |= block.Function == APPLICATION_EXT_FUNC_CODE && block.ByteCount == 11 &&
+                     std::string(reinterpret_cast<char*>(block.Bytes), 11) == "NETSCAPE2.0";
+    }
+    GraphicsControlBlock control{};
+    DGifSavedExtensionToGCB(gif, i, &control);
+    EXPECT_EQ(control.DisposalMode, DISPOSE_DO_NOT);
+    const GifImageDesc& desc = image.ImageDesc;
+    const ColorMapObject* colours = desc.ColorMap ? desc.ColorMap : gif->SColorMap;
+    for (int y = 0; y < desc.Height; ++y) {
+      for (int x = 0; x < desc.Width; ++x) {
+        const int index = image.RasterBits[y * desc.Width + x];
+        if (index != control.TransparentColor) {
+          const GifColorType c = colours->Colors[index];
+          canvas.setPixel(desc.Left + x, desc.Top + y, qRgb(c.Red, c.Green, c.Blue));
+        }
+      }
+    }
+    shown.frames.push_back(canvas.copy());
+    shown.delays.push_back(control.DelayTime);
+    shown.stored.push_back(QRect(desc.Left, desc.Top, desc.Width, desc.Height));
+    shown.colourCounts.push_back(colours->ColorCount);
+  }
+  DGifCloseFile(gif, &error);
+  return shown;
+}
+
+QImage pngPicture(const std::string& path) {
+  return QImage(QString::fromStdString(path)).convertToFormat(QImage::Format_RGB32);
+}
+
+TEST(OrvalisCli, AnimationOfAGliderShowsEveryGenerationOfRun) {
+  const test::TempFolder folder;
+  const std::string start = gliderOnTorus(folder, true, 16);
+  const std::string gif = folder.path("gleiter.gif");
+  ASSERT_EQ(cli({"animate", start, gif, "--generations", "30", "--grid", "--delay", "10"}).code,
+            exitSuccess);
+  const ShownAnimation shown = showAnimation(gif);
+  ASSERT_EQ(shown.frames.size(), 31u);
+  EXPECT_TRUE(shown.loops);
+  // 16 cells of 4 pixels and the last grid line.
+  EXPECT_EQ(shown.frames[0].size(), QSize(65, 65));
+  for (std::size_t k = 0; k < shown.frames.size(); ++k) {
+    EXPECT_EQ(shown.delays[k], 2) << "at least 20 ms, frame " << k;
+    EXPECT_LE(shown.colourCounts[k], 4) << "frame " << k;
+    if (k > 0) {
+      // A glider's step changes a few cells only.
+      EXPECT_LE(shown.stored[k].width() * shown.stored[k].height(), 13 * 13) << "frame " << k;
+    }
+  }
+  // Frame k is what render draws of the field that run gives after k
+  // generations.
+  for (const int k : {0, 1, 30}) {
+    const std::string after = folder.path(std::to_string(k) + ".lxm");
+    const std::string picture = folder.path(std::to_string(k) + ".png");
+    ASSERT_EQ(cli({"run", start, after, "--generations", std::to_string(k)}).code, exitSuccess);
+    ASSERT_EQ(cli({"render", after, picture, "--grid"}).code, exitSuccess);
+    EXPECT_EQ(shown.frames[k], pngPicture(picture)) << "frame " << k;
+  }
+  EXPECT_NE(shown.frames[1], shown.frames[0]);
+
+  // Without --delay the file's interval (1 s) sets the pace.
+  ASSERT_EQ(cli({"animate", start, gif, "--generations=2", "--cell-size=1"}).code, exitSuccess);
+  EXPECT_EQ(showAnimation(gif).delays, (std::vector<int>{100, 100, 100}));
+}
+
+TEST(OrvalisCli, PicturesThatCannotBeMadeLeaveTheOldFile) {
+  const test::TempFolder folder;
+  SettingsRecord settings;
+  settings.setGadgetValue(GadgetId::SizeXSpin, 500);
+  settings.setGadgetValue(GadgetId::SizeYSpin, 500);
+  const std::string large = folder.path("gross.lxm");
+  ASSERT_TRUE(writeLifeXml(large, settings, CellGrid()));
+  const std::string png = folder.write("alt.png", "alt");
+  const std::string gif = folder.write("alt.gif", "alt");
+
+  // 32001 x 32001 pixels would take 4 GB.
+  const CliRun huge = cli({"render", large, png, "--cell-size", "64", "--grid"});
+  EXPECT_EQ(huge.code, exitFileFailed);
+  EXPECT_NE(huge.err.find("32001 x 32001 pixels is too large"), std::string::npos) << huge.err;
+  EXPECT_EQ(cli({"animate", large, gif, "--generations=1", "--cell-size=30"}).code, exitFileFailed);
+  EXPECT_EQ(cli({"render", folder.path("fehlt.lxm"), png}).code, exitFileFailed);
+  EXPECT_EQ(cli({"animate", folder.write("fremd.lxm", "<Life/>"), gif, "--generations=1"}).code,
+            exitFileFailed);
+  EXPECT_EQ(test::fileContent(png), "alt");
+  EXPECT_EQ(test::fileContent(gif), "alt");
+
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {"render", large, folder.path("fehlt/bild.png")},
+           {"animate", large, folder.path("fehlt/film.gif"), "--generations", "1"},
+       }) {
+    const CliRun unwritable = cli(args);
+    EXPECT_EQ(unwritable.code, exitFileFailed) << args[0];
+    EXPECT_NE(unwritable.err.find("Bild konnte nicht erstellt werden"), std::string::npos);
+  }
+  EXPECT_EQ(folder.entries(),
+            (std::vector<std::string>{"alt.gif", "alt.png", "fremd.lxm", "gross.lxm"}));
+
+  // GIF stores each side in 16 bits.
+  EXPECT_EQ(GifAnimation::create(GifAnimation::maxSide + 1, 1), nullptr);
+  EXPECT_EQ(GifAnimation::create(1, GifAnimation::maxSide + 1), nullptr);
+  EXPECT_NE(GifAnimation::create(GifAnimation::maxSide, 1), nullptr);
 }
 
 TEST(OrvalisCli, PicturesBecomeFieldsOfTheGivenSize) {
@@ -206,6 +337,15 @@ TEST(OrvalisCli, WrongArgumentsGiveTheUsage) {
            {"run", "a.lxm", "b.lif"},
            {"run", "a.lxm", "b.lif", "--generations", "-1"},
            {"info", "a.lxm", "--bunt"},
+           {"render", "a.lxm", "b.gif"},
+           {"render", "a.lxm", "b.png", "--cell-size", "65"},
+           {"render", "a.lxm", "b.png", "--cell-size", "0"},
+           {"render", "a.lxm", "b.png", "--delay", "100"},
+           {"animate", "a.lxm", "b.gif"},
+           {"animate", "a.lxm", "b.png", "--generations", "3"},
+           {"animate", "a.lxm", "b.gif", "--generations", "3", "--preview"},
+           {"animate", "a.lxm", "b.gif", "--generations", "3", "--delay", "0"},
+           {"run", "a.lxm", "b.lif", "--generations", "3", "--grid"},
        }) {
     const CliRun run = cli(args);
     EXPECT_EQ(run.code, exitBadArguments) << ::testing::PrintToString(args);

@@ -1,9 +1,15 @@
 #include <QPaintEvent>
 #include <QTest>
+#include <sstream>
 
 #include "engine/FieldCommands.h"
 #include "engine/GenerationStep.h"
+#include "files/LifeXmlWriter.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/WindowPixels.h"
 #include "tests/view/ShownView.h"
+#include "tools/Cli.h"
+#include "view/FieldImage.h"
 
 using namespace orvalis;
 using test::settlePaints;
@@ -242,6 +248,50 @@ class FieldPaintingTest : public QObject {
     counter.paints = 0;
     settlePaints();
     QCOMPARE(counter.paints, 0);  // nothing new, nothing painted
+  }
+
+  // orvalis-cli render draws what the view shows at the same cell size.
+  void renderedPicturesMatchTheView() {
+    ShownView shown(QSize(100, 100), {10, 8});
+    shown.view.resize(67, 53);  // 6-pixel cells, margins 3 and 2
+    QTRY_COMPARE(shown.view.queryCellSize(), QSize(6, 6));
+    CellGrid saved;
+    for (CellGrid* grid : {&shown.field.cells, &saved}) {
+      for (const auto& [x, y] : {std::pair{1, 0}, {2, 1}, {0, 2}, {1, 2}, {2, 2}, {9, 7}}) {
+        grid->at(x, y).state = CellState::Alive;
+      }
+      grid->at(5, 4).state = CellState::Static;
+      grid->at(6, 4).state = CellState::Blocked;
+    }
+    const test::TempFolder folder;
+    const std::string pattern = folder.path("muster.lxm");
+    QVERIFY(writeLifeXml(pattern, shown.settings, saved));
+
+    // First the field as loaded, then with the coming births and deaths.
+    for (const bool preview : {false, true}) {
+      if (preview) {
+        shown.field.fieldEdited = true;
+        advanceGeneration(shown.field, {{10, 8}, false}, &shown.view);
+      }
+      for (const bool grid : {false, true}) {
+        shown.settings.setGadgetValue(GadgetId::GridCheck, grid ? 1 : 0);
+        shown.view.invalidateAll();
+        settlePaints();
+        const std::string picture = folder.path("bild.png");
+        std::vector<std::string> args{"render", pattern, picture, "--cell-size=6"};
+        if (grid) {
+          args.push_back("--grid");
+        }
+        if (preview) {
+          args.push_back("--preview");
+        }
+        std::ostringstream out, err;
+        QCOMPARE(cli::runCli(args, out, err), cli::exitSuccess);
+        const QImage rendered(QString::fromStdString(picture));
+        QCOMPARE(rendered.convertToFormat(QImage::Format_RGB32),
+                 shownPixels(shown.view).copy(fieldArea(shown.view.fieldLayout(), grid)));
+      }
+    }
   }
 
   void onlyTheDirtyAreaIsRepainted() {

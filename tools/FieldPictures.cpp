@@ -1,0 +1,104 @@
+#include "tools/FieldPictures.h"
+
+#include <algorithm>
+
+#include "engine/Gadgets.h"
+#include "files/FileMessages.h"
+#include "files/picture/GifAnimation.h"
+#include "files/picture/RgbPicture.h"
+#include "view/FieldImage.h"
+
+namespace orvalis::cli {
+namespace {
+
+// GIF viewers show no frame shorter than this.
+constexpr int shortestFrameMs = 20;
+
+std::string sizeText(const QRect& area) {
+  return std::to_string(area.width()) + " x " + std::to_string(area.height()) + " pixels";
+}
+
+// The layout of the session's field alone, its positions written into the
+// cells; the message when the picture would take too much memory.
+std::variant<FieldLayout, std::string> layOutPicture(Session& session, const PictureStyle& style) {
+  const FieldLayout layout =
+      pictureLayout(visibleFieldSize(session.settings), style.cellSize, style.gridLines);
+  const QRect area = fieldArea(layout, style.gridLines);
+  if (static_cast<long long>(area.width()) * area.height() > maxPicturePixels) {
+    return "a picture of " + sizeText(area) + " is too large (at most " +
+           std::to_string(maxPicturePixels) + " pixels)";
+  }
+  writeCellPositions(session.field.cells, layout);
+  return layout;
+}
+
+FieldImageStyle imageStyle(const PictureStyle& style, bool preview) {
+  return {style.gridLines, preview};
+}
+
+}  // namespace
+
+std::variant<QImage, std::string> renderPicture(Session& session, const PictureStyle& style,
+                                                bool preview) {
+  const auto layout = layOutPicture(session, style);
+  if (const auto* problem = std::get_if<std::string>(&layout)) {
+    return *problem;
+  }
+  if (preview) {
+    advanceOneStep(session);
+  }
+  QImage image =
+      fieldImage(session.field.cells, std::get<FieldLayout>(layout), imageStyle(style, preview));
+  if (image.isNull()) {
+    return pictureSaveFailedMessage().text;
+  }
+  return image;
+}
+
+Animation animateField(Session& session, const AnimationPlan& plan, ProgressLine& progress,
+                       const StopRequest& stop) {
+  const auto laidOut = layOutPicture(session, plan.style);
+  if (const auto* problem = std::get_if<std::string>(&laidOut)) {
+    return {{}, *problem};
+  }
+  const FieldLayout& layout = std::get<FieldLayout>(laidOut);
+  const QRect area = fieldArea(layout, plan.style.gridLines);
+  if (area.width() > GifAnimation::maxSide || area.height() > GifAnimation::maxSide) {
+    return {{},
+            "frames of " + sizeText(area) + " are larger than GIF allows (at most " +
+                std::to_string(GifAnimation::maxSide) + " in each direction)"};
+  }
+  const int delayMs = std::max(
+      shortestFrameMs, plan.delayMs.value_or(
+                           static_cast<int>(session.settings.gadgetValue(GadgetId::IntervalSpin))));
+  const auto gif = GifAnimation::create(area.width(), area.height());
+  bool encoded = gif != nullptr;
+  const auto addFrame = [&] {
+    encoded = encoded &&
+              gif->addFrame(fieldImage(session.field.cells, layout, imageStyle(plan.style, false)),
+                            delayMs);
+  };
+  // Judging the loaded cells changes none of them: frame 0 is the field as
+  // loaded.
+  advanceOneStep(session);
+  addFrame();
+  const bool complete = runGenerations(
+      plan.generations,
+      [&](long long) {
+        if (encoded) {
+          advanceOneStep(session);
+          addFrame();
+        }
+      },
+      progress, stop);
+  if (!complete) {
+    return {};  // stopped: the caller knows
+  }
+  auto bytes = encoded ? gif->finish() : std::nullopt;
+  if (!bytes) {
+    return {{}, pictureSaveFailedMessage().text};
+  }
+  return {std::move(*bytes), std::nullopt};
+}
+
+}  // namespace orvalis::cli
