@@ -69,7 +69,10 @@ class QtScreenTest : public QObject {
       }
       seen = true;
       QCOMPARE(window->geometry(), screen->geometry());
-      QVERIFY(window->windowFlags().testFlag(Qt::FramelessWindowHint));
+      // The window manager's full-screen state, which puts the window above
+      // every panel, rather than a plain window the size of the screen.
+      QVERIFY(window->windowState().testFlag(Qt::WindowFullScreen));
+      QVERIFY(!window->windowFlags().testFlag(Qt::FramelessWindowHint));
       QCOMPARE(window->cursor().shape(), Qt::BlankCursor);
       QVERIFY(!window->windowIcon().isNull());
       QCOMPARE(window->windowModality(), Qt::ApplicationModal);
