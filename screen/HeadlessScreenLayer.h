@@ -20,8 +20,9 @@ class HeadlessScreenLayer : public ScreenLayer {
 
   // Called with the number of the frame (from 0) right after it was shown.
   void setScript(std::function<void(int frame)> script) { script_ = std::move(script); }
-  void pressKey(int scanCode) { keyboard().press(scanCode); }
-  void releaseKey(int scanCode) { keyboard().release(scanCode); }
+  // Keys come with the clock's time as their time stamp.
+  void pressKey(int scanCode) { keyboard().press(scanCode, clock_); }
+  void releaseKey(int scanCode) { keyboard().release(scanCode, clock_); }
   // An event that processWindowEvents will hand on.
   void postWindowEvent(std::function<void()> event) { events_.push_back(std::move(event)); }
   void advanceClock(long long milliseconds) { clock_ += milliseconds; }

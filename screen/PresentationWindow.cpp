@@ -9,7 +9,7 @@
 namespace orvalis {
 
 PresentationWindow::PresentationWindow(const QImage& frame, KeyboardState& keyboard)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), frame_(frame), keyboard_(keyboard) {
+    : QWidget(nullptr, Qt::Window), frame_(frame), keyboard_(keyboard) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_NoSystemBackground);
   setCursor(Qt::BlankCursor);
@@ -30,17 +30,16 @@ void PresentationWindow::paintEvent(QPaintEvent*) {
   painter.drawImage(target, frame_);
 }
 
-// The keyboard's own repetition of a held key is no new press.
+// The time stamps let the keyboard state tell the keyboard's own
+// repetition of a held key where the window system cannot flag it.
 void PresentationWindow::keyPressEvent(QKeyEvent* event) {
-  if (!event->isAutoRepeat()) {
-    keyboard_.press(scanCodeOf(*event));
-  }
+  keyboard_.press(scanCodeOf(*event), static_cast<long long>(event->timestamp()),
+                  event->isAutoRepeat());
 }
 
 void PresentationWindow::keyReleaseEvent(QKeyEvent* event) {
-  if (!event->isAutoRepeat()) {
-    keyboard_.release(scanCodeOf(*event));
-  }
+  keyboard_.release(scanCodeOf(*event), static_cast<long long>(event->timestamp()),
+                    event->isAutoRepeat());
 }
 
 // Keys let go in another window never reach this one.

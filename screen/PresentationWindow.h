@@ -7,7 +7,7 @@
 
 namespace orvalis {
 
-// The borderless window of the presentation: it shows a frame image and
+// The full-screen window of the presentation: it shows a frame image and
 // reports its keys by scan code. Closing it is left to the presentation.
 class PresentationWindow : public QWidget {
  public:

@@ -70,6 +70,9 @@ bool QtScreenLayer::enterFullScreen(int width, int height, int bitsPerPixel, con
   window_->setWindowTitle(title);
   window_->setWindowIcon(programIcon());
   window_->setWindowModality(Qt::ApplicationModal);
+  // The window manager's own full-screen state puts the window above every
+  // panel and taskbar; the screen's geometry covers the screen where no
+  // window manager keeps that state.
   if (screen) {
     window_->setScreen(screen);
     window_->setGeometry(screen->geometry());

@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-translations-l10n fonts-dejavu-core fonts-dejavu-extra
+  qt6-base-dev libxcb1-dev qt6-translations-l10n fonts-dejavu-core fonts-dejavu-extra
   libgtest-dev libgmock-dev libbenchmark-dev
   desktop-file-utils appstream
   libexpat1-dev libjpeg-dev libpng-dev libgif-dev zlib1g-dev

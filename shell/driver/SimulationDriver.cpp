@@ -30,14 +30,18 @@ SimulationDriver::SimulationDriver(ControlPanel& panel, QWidget& stepWindow, Fie
       stepRepeat_(
           stepButtonOf(panel), panel.gadgets(),
           [this] { panel_.command(GadgetId::StepButton, CommandSource::Control); },
-          makeQtRepeatTimer) {}
+          makeQtRepeatTimer) {
+  // The main window stays the active one while "Schritt" is used alone.
+  stepWindow_.setWindowFlag(Qt::WindowDoesNotAcceptFocus);
+  stepWindow_.setAttribute(Qt::WA_ShowWithoutActivating);
+}
 
 void SimulationDriver::startOrStop() {
   Gadgets& gadgets = panel_.gadgets();
   if (gadgets.gadgetValue(GadgetId::StartToggle) != 0) {
     gadgets.enableGadget(GadgetId::ScreenButton, false);
     if (gadgets.gadgetValue(GadgetId::HideCheck) != 0) {
-      panel_.hide();
+      hidePanel();
     }
     simulationTimer_.start(numberValue(gadgets.gadgetText(GadgetId::IntervalSpin)));
   } else {
@@ -57,10 +61,12 @@ void SimulationDriver::step() {
   if (panel_.gadgets().gadgetValue(GadgetId::HideCheck) != 0 &&
       stepButton().parentWidget() != &stepWindow_) {
     stepRepeat_.endPress();
+    // The button stays where it was on the screen, under the pointer.
+    const QPoint buttonOnScreen = stepButton().mapToGlobal(QPoint());
     placeStepButton(stepWindow_, stepWindowPlace);
+    stepWindow_.setGeometry(QRect(buttonOnScreen, stepWindow_.size()));
     stepWindow_.show();
-    panel_.hide();
-    mainWindow_.activateWindow();
+    hidePanel();
   }
   advance();
 }
@@ -68,9 +74,16 @@ void SimulationDriver::step() {
 void SimulationDriver::restore() {
   placeStepButton(panel_, panelPlace);
   stepWindow_.hide();
-  panel_.show();
+  // A panel that the user minimised comes back as well.
+  panel_.showNormal();
   panel_.gadgets().setGadgetValue(GadgetId::StartToggle, 0);
   panel_.command(GadgetId::StartToggle, CommandSource::Control);
+}
+
+// Without an active window the Ctrl keys would reach no window at all.
+void SimulationDriver::hidePanel() {
+  panel_.hide();
+  mainWindow_.activateWindow();
 }
 
 // Every tick and every step follow the same protocol, with the settings as

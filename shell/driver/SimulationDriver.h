@@ -41,6 +41,7 @@ class SimulationDriver {
 
  private:
   void advance();
+  void hidePanel();
   QWidget& stepButton() const;
   void placeStepButton(QWidget& window, QPoint place);
 

@@ -41,6 +41,17 @@ constexpr Accelerator acceleratorTable[] = {
 };
 static_assert(std::size(acceleratorTable) == 24);
 
+// Alt with a letter, which text fields would otherwise type. Ctrl+Alt is
+// left alone: it is AltGr on some keyboards.
+bool isAltLetter(const QKeyEvent& event) {
+  const Qt::KeyboardModifiers modifiers = event.modifiers();
+  if (!modifiers.testFlag(Qt::AltModifier) || modifiers.testFlag(Qt::ControlModifier)) {
+    return false;
+  }
+  const bool letterKey = event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z;
+  return letterKey || (!event.text().isEmpty() && event.text().front().isLetter());
+}
+
 }  // namespace
 
 std::optional<GadgetId> acceleratorCommand(const QKeyEvent& event) {
@@ -72,7 +83,13 @@ bool AcceleratorFilter::eventFilter(QObject* watched, QEvent* event) {
       QApplication::activeModalWidget() != nullptr) {
     return QObject::eventFilter(watched, event);
   }
-  const auto command = acceleratorCommand(*static_cast<QKeyEvent*>(event));
+  const auto& key = *static_cast<QKeyEvent*>(event);
+  if (isAltLetter(key)) {
+    // No widget sees it and no shortcut takes it: Alt with a letter does nothing.
+    event->accept();
+    return true;
+  }
+  const auto command = acceleratorCommand(key);
   if (!command) {
     return QObject::eventFilter(watched, event);
   }

@@ -15,8 +15,9 @@ namespace orvalis {
 std::optional<GadgetId> acceleratorCommand(const QKeyEvent& event);
 
 // Translates the Ctrl keys into panel commands before any widget sees them,
-// whichever window has the focus, also while the panel is hidden. While a
-// modal dialog runs, or while suspended, keys pass untouched.
+// whichever window has the focus, also while the panel is hidden; Alt with a
+// letter does nothing anywhere. While a modal dialog runs, or while
+// suspended, keys pass untouched.
 class AcceleratorFilter : public QObject {
  public:
   explicit AcceleratorFilter(std::function<void(GadgetId)> dispatch);

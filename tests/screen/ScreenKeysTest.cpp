@@ -1,7 +1,9 @@
+#include <QApplication>
 #include <QKeyEvent>
 #include <QTest>
 
 #include "screen/KeyboardState.h"
+#include "screen/PresentationWindow.h"
 #include "screen/ScanCodes.h"
 
 using namespace orvalis;
@@ -19,39 +21,84 @@ class ScreenKeysTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void aKeyCountsAsLetGoOnceWhateverTheLengthOfThePress() {
-    KeyboardState keys;
-    keys.press(scanCode::p);
-    int released = 0;
-    for (int snapshot = 0; snapshot < 5; ++snapshot) {
-      keys.takeSnapshot(true);
-      QVERIFY(keys.held(scanCode::p));
-      released += keys.released(scanCode::p);
-    }
-    keys.release(scanCode::p);
-    for (int snapshot = 0; snapshot < 3; ++snapshot) {
-      keys.takeSnapshot(true);
-      QVERIFY(!keys.held(scanCode::p));
-      released += keys.released(scanCode::p);
-    }
-    QCOMPARE(released, 1);
+  // Events for P as "P500" (press at 500 ms), "R" (release), lower case where
+  // the window system flags them as repetition, "|" for a snapshot; the
+  // result has a character a snapshot: L where P counts as let go, h where
+  // it is held, . where it is up.
+  void aKeyCountsAsLetGoOnceWhateverTheLengthOfThePress_data() {
+    QTest::addColumn<QString>("events");
+    QTest::addColumn<QString>("snapshots");
+    QTest::newRow("tap between snapshots") << "P0 R30 | |"
+                                           << "hL";
+    QTest::newRow("short press") << "P0 | R50 | |"
+                                 << "hL.";
+    QTest::newRow("repetition flagged") << "P0 | r500 p500 | r533 p533 | R900 | |"
+                                        << "hhhhL";
+    QTest::newRow("repetition unflagged") << "P0 | R500 P500 | R533 P533 | R900 | |"
+                                          << "hhhhL";
+    QTest::newRow("repetition split over frames") << "P0 | R500 | P500 | R533 | P533 | R900 | |"
+                                                  << "hhhhhhL";
+    QTest::newRow("release unflagged, press flagged") << "P0 | R500 | p500 | R900 | |"
+                                                      << "hhhhL";
+    QTest::newRow("two presses") << "P0 | R500 | | P600 | R650 | |"
+                                 << "hhLhL.";
   }
 
-  void aTapBetweenTwoSnapshotsIsNotLost() {
+  void aKeyCountsAsLetGoOnceWhateverTheLengthOfThePress() {
+    QFETCH(QString, events);
     KeyboardState keys;
-    keys.press(scanCode::escape);
-    keys.release(scanCode::escape);
-    keys.takeSnapshot(true);
-    QVERIFY(keys.held(scanCode::escape));
-    QVERIFY(!keys.released(scanCode::escape));
-    keys.takeSnapshot(true);
-    QVERIFY(!keys.held(scanCode::escape));
-    QVERIFY(keys.released(scanCode::escape));
+    QString snapshots;
+    for (const QString& event : events.split(QLatin1Char(' '))) {
+      if (event == QLatin1String("|")) {
+        keys.takeSnapshot(true);
+        const bool letGo = keys.released(scanCode::p);
+        snapshots += letGo ? 'L' : keys.held(scanCode::p) ? 'h' : '.';
+        continue;
+      }
+      const long long time = event.mid(1).toLongLong();
+      const bool repeated = event[0].isLower();
+      if (event[0].toUpper() == QLatin1Char('P')) {
+        keys.press(scanCode::p, time, repeated);
+      } else {
+        keys.release(scanCode::p, time, repeated);
+      }
+    }
+    QTEST(snapshots, "snapshots");
+  }
+
+  // The window hands time stamps and flags on as the window system sets them.
+  void presentationWindowTellsRepetitionFromPresses() {
+    const QImage frame(8, 8, QImage::Format_RGB32);
+    KeyboardState keys;
+    PresentationWindow window(frame, keys);
+    const auto send = [&](QEvent::Type type, unsigned long time, bool repeated) {
+      QKeyEvent event(type, Qt::Key_P, Qt::NoModifier, QStringLiteral("p"), repeated);
+      event.setTimestamp(time);
+      QApplication::sendEvent(&window, &event);
+    };
+    int letGo = 0;
+    const auto snapshot = [&] {
+      keys.takeSnapshot(true);
+      letGo += keys.released(scanCode::p);
+    };
+    send(QEvent::KeyPress, 1000, false);
+    snapshot();
+    for (unsigned long time = 1500; time < 2000; time += 33) {
+      send(QEvent::KeyRelease, time, false);
+      snapshot();
+      send(QEvent::KeyPress, time, time % 2 == 0);
+      snapshot();
+    }
+    QCOMPARE(letGo, 0);
+    send(QEvent::KeyRelease, 2500, false);
+    snapshot();
+    snapshot();
+    QCOMPARE(letGo, 1);
   }
 
   void losingTheKeyboardIsNoLettingGo() {
     KeyboardState keys;
-    keys.press(scanCode::space);
+    keys.press(scanCode::space, 0);
     keys.takeSnapshot(true);
     QVERIFY(!keys.released(scanCode::space));
     keys.takeSnapshot(false);
@@ -61,8 +108,8 @@ class ScreenKeysTest : public QObject {
     keys.takeSnapshot(true);
     QVERIFY(!keys.released(scanCode::space));
     // Codes that are no keys are never down.
-    keys.press(-1);
-    keys.press(KeyboardState::keyCount);
+    keys.press(-1, 0);
+    keys.press(KeyboardState::keyCount, 0);
     keys.takeSnapshot(true);
     QVERIFY(!keys.held(-1));
     QVERIFY(!keys.held(KeyboardState::keyCount));

@@ -319,6 +319,62 @@ class SimulationDriverTest : public QObject, test::ProgramFixture {
     QCOMPARE(stepsSinceGlider(), 3);
   }
 
+  // Whatever hides the panel leaves the main window active, so that the
+  // Ctrl keys, Ctrl+0 among them, keep working.
+  void hidingThePanelActivatesTheMainWindow_data() {
+    QTest::addColumn<bool>("byClick");
+    QTest::addColumn<Qt::Key>("key");
+    QTest::newRow("Ctrl+S") << false << Qt::Key_S;
+    QTest::newRow("click on Start") << true << Qt::Key_S;
+    QTest::newRow("Ctrl+Tab") << false << Qt::Key_Tab;
+  }
+  void hidingThePanelActivatesTheMainWindow() {
+    QFETCH(bool, byClick);
+    QFETCH(Qt::Key, key);
+    ctrl(Qt::Key_H);
+    if (byClick) {
+      click(GadgetId::StartToggle);
+    } else {
+      QTest::keyClick(&panel(), key, Qt::ControlModifier);
+    }
+    QVERIFY(!panelShown());
+    QTRY_COMPARE(QApplication::activeWindow(), &view());
+    QVERIFY(!stepWindow().isActiveWindow());
+  }
+
+  // "Schritt" stays under the pointer when it moves into the step window,
+  // which never takes activation from the main window.
+  void stepWindowAppearsWhereTheButtonStood() {
+    panel().move(300, 200);
+    const QPoint buttonOnScreen = stepButton()->mapToGlobal(QPoint());
+    ctrl(Qt::Key_H);
+    click(GadgetId::StepButton);
+    QCOMPARE(stepWindow().geometry().topLeft(), buttonOnScreen);
+    QCOMPARE(stepButton()->mapToGlobal(QPoint()), buttonOnScreen);
+    QVERIFY(stepWindow().windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));
+    QVERIFY(stepWindow().testAttribute(Qt::WA_ShowWithoutActivating));
+    ctrl(Qt::Key_0);
+    panel().move(40, 60);
+    const QPoint placeOnPanel = panel().mapToGlobal(QPoint(112, 2));
+    ctrl(Qt::Key_Tab);
+    QCOMPARE(stepWindow().geometry().topLeft(), placeOnPanel);
+  }
+
+  // A panel that the user minimised comes back as a normal window.
+  void restoreShowsAMinimisedPanelNormally() {
+    ctrl(Qt::Key_H);
+    panel().showMinimized();
+    QVERIFY(panel().isMinimized());
+    ctrl(Qt::Key_0);
+    QVERIFY(panelShown());
+    QVERIFY(!panel().isMinimized());
+    panel().showMinimized();
+    ctrl(Qt::Key_S);
+    middleClick();
+    QVERIFY(panelShown());
+    QVERIFY(!panel().isMinimized());
+  }
+
   // Running while stepping alone: Ctrl+S starts, the restore stops.
   void restoreFromTheStepWindowStopsTheSimulation() {
     ctrl(Qt::Key_H);

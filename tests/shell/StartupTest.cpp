@@ -1,4 +1,6 @@
+#include <QtTest/qtestspontaneevent.h>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -77,6 +79,26 @@ class StartupTest : public QObject {
     QVERIFY(!program.stepWindow().isVisible());
   }
 
+  // Alt+F4 or the close message of the window manager: the tool windows
+  // have no close box, and hidden they would have no way back.
+  void windowManagerClosesNeitherToolWindow() {
+    test::FakeMessageBoxes messages;
+    Program program(messages);
+    program.show();
+    program.stepWindow().show();
+    const auto windowManagerCloses = [](QWidget& window) {
+      QCloseEvent close;
+      QSpontaneKeyEvent::setSpontaneous(&close);
+      QApplication::sendEvent(window.windowHandle(), &close);
+    };
+    windowManagerCloses(program.controlPanel());
+    windowManagerCloses(program.stepWindow());
+    QVERIFY(program.controlPanel().isVisible());
+    QVERIFY(program.stepWindow().isVisible());
+    windowManagerCloses(program.mainWindow());
+    QVERIFY(!program.mainWindow().isVisible());
+  }
+
   void mainWindowKeepsTwoPixelsPerCell() {
     test::FakeMessageBoxes messages;
     Program program(messages);
@@ -112,6 +134,19 @@ class StartupTest : public QObject {
     QCOMPARE(commands.size(), size_t(4));
     QCOMPARE(commands[2], GadgetId::OpenSourceButton);
     QCOMPARE(commands[3], GadgetId::StepButton);
+
+    // Alt with a letter types nothing and runs nothing; AltGr (Ctrl+Alt on
+    // some keyboards) and Alt with other keys are left alone.
+    edit.setFocus();
+    edit.clear();
+    QTest::keyClick(&edit, Qt::Key_S, Qt::AltModifier);
+    QTest::keyClick(&edit, 'a', Qt::AltModifier | Qt::ShiftModifier);
+    QTest::keyClick(&editor, Qt::Key_Adiaeresis, Qt::AltModifier);
+    QTest::keyClick(&editor, Qt::Key_Q, Qt::AltModifier);
+    QTest::keyClick(&edit, Qt::Key_Q, Qt::ControlModifier | Qt::AltModifier);
+    QCOMPARE(edit.text(), QStringLiteral("q"));
+    QCOMPARE(editor.toPlainText(), QString());
+    QCOMPARE(commands.size(), size_t(4));
 
     filter.setSuspended(true);
     QTest::keyClick(&edit, Qt::Key_S, Qt::ControlModifier);
