@@ -1,13 +1,16 @@
 #include "tools/Cli.h"
 
+#include <optional>
 #include <variant>
 
 #include "engine/Gadgets.h"
-#include "engine/GenerationStep.h"
 #include "engine/SettingsRecord.h"
+#include "files/FileMessages.h"
 #include "tools/CliArguments.h"
+#include "tools/HeadlessRun.h"
 #include "tools/PatternFiles.h"
 #include "tools/PatternInfo.h"
+#include "tools/PopulationFile.h"
 
 namespace orvalis::cli {
 namespace {
@@ -30,19 +33,46 @@ void applyPictureOptions(const CliArguments& arguments, GadgetAccess& gadgets) {
   }
 }
 
-// The simulation driver's protocol: the first step after a load only
-// computes the marks, each further step applies one generation.
-void advance(Session& session, long long generations) {
-  const StepSettings settings{visibleFieldSize(session.settings),
-                              session.settings.gadgetValue(GadgetId::InfiniteCheck) != 0};
-  for (long long step = 0; step <= generations; ++step) {
-    advanceGeneration(session.field, settings, nullptr);
-  }
+StepSettings stepSettings(SettingsRecord& settings) {
+  return {visibleFieldSize(settings), settings.gadgetValue(GadgetId::InfiniteCheck) != 0};
 }
 
 int fail(std::ostream& err, const std::string& path, const std::string& message) {
   err << "orvalis-cli: " << path << ": " << message << '\n';
   return exitFileFailed;
+}
+
+// The run command's generations, with the population file and the answer
+// of --until-stable when they are asked for; the exit code of a failure.
+std::optional<int> runGenerations(const CliArguments& arguments, Session& session,
+                                  std::ostream& out, std::ostream& err) {
+  std::optional<PopulationFile> population;
+  if (arguments.populationPath) {
+    population.emplace(*arguments.populationPath);
+    if (!population->isOpen()) {
+      return fail(err, *arguments.populationPath, lifeFileSaveFailedMessage().text);
+    }
+  }
+  const GenerationObserver observer = [&](long long generation, const BitField& field) {
+    if (population) {
+      population->add(generation, field);
+    }
+    return true;
+  };
+  const RunOutcome outcome = runHeadless(session.field, stepSettings(session.settings),
+                                         arguments.generations, arguments.untilStable, observer);
+  if (arguments.untilStable) {
+    if (outcome.repeat) {
+      out << "stabil nach " << outcome.repeat->generation << " Generationen, Periode "
+          << outcome.repeat->period << '\n';
+    } else {
+      out << "keine Wiederholung nach " << outcome.generation << " Generationen\n";
+    }
+  }
+  if (population && !population->finish()) {
+    return fail(err, *arguments.populationPath, lifeFileSaveFailedMessage().text);
+  }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -69,7 +99,9 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     return exitSuccess;
   }
   if (arguments.command == CliCommand::Run) {
-    advance(session, arguments.generations);
+    if (const auto failed = runGenerations(arguments, session, out, err)) {
+      return *failed;
+    }
   }
   if (const auto problem = savePattern(arguments.output, session.settings, session.field.cells)) {
     return fail(err, arguments.output, *problem);

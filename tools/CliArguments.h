@@ -20,6 +20,10 @@ struct CliArguments {
   bool invert = false;
   std::optional<FieldSize> size;
   long long generations = 0;  // run only
+  // run only: where the population of every generation goes, and whether
+  // the run ends at the first repeated field.
+  std::optional<std::string> populationPath;
+  bool untilStable = false;
 };
 
 // The arguments after the program name, or the reason they are wrong.
