@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -9,6 +10,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -82,9 +84,14 @@ std::string soupRle(const Soup& soup) {
   return rle + line + '\n';
 }
 
-// Wall time of a program run to its end, its output discarded; a negative
-// time when it cannot be started or fails.
-double wallSeconds(const std::vector<std::string>& command) {
+struct ProgramTimes {
+  double wall = 0;
+  double processor = 0;  // user and system time: what a busy machine does not inflate
+};
+
+// The times of a program run to its end, its output discarded; nothing when
+// it cannot be started or fails.
+std::optional<ProgramTimes> programTimes(const std::vector<std::string>& command) {
   std::vector<char*> argv;
   for (const std::string& arg : command) {
     argv.push_back(const_cast<char*>(arg.c_str()));
@@ -98,31 +105,41 @@ double wallSeconds(const std::vector<std::string>& command) {
   const int failed = posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
   int status = 0;
-  if (failed != 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status) ||
+  rusage usage{};
+  if (failed != 0 || wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) ||
       WEXITSTATUS(status) != 0) {
-    return -1;
+    return std::nullopt;
   }
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  const auto seconds = [](const timeval& time) {
+    return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_usec) / 1e6;
+  };
+  return ProgramTimes{
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(),
+      seconds(usage.ru_utime) + seconds(usage.ru_stime)};
 }
 
-// The median wall times of both programs, so that the last benchmark can
-// give their ratio.
-double runCommandSeconds = 0;
+// The median times of both programs, so that the last benchmark can give
+// their ratio.
+ProgramTimes runCommandTimes;
 
 void timeProgram(benchmark::State& state, const std::vector<std::string>& command,
-                 double& seconds) {
-  std::vector<double> times;
+                 ProgramTimes& median) {
+  std::vector<double> walls;
+  std::vector<double> processors;
   for (auto _ : state) {
-    const double time = wallSeconds(command);
-    if (time < 0) {
+    const auto times = programTimes(command);
+    if (!times) {
       state.SkipWithError(("cannot run " + command[0]).c_str());
       return;
     }
-    times.push_back(time);
-    state.SetIterationTime(time);
+    walls.push_back(times->wall);
+    processors.push_back(times->processor);
+    state.SetIterationTime(times->wall);
   }
-  std::sort(times.begin(), times.end());
-  seconds = times[times.size() / 2];
+  std::sort(walls.begin(), walls.end());
+  std::sort(processors.begin(), processors.end());
+  median = {walls[walls.size() / 2], processors[processors.size() / 2]};
+  state.counters["processor_ms"] = median.processor * 1000;
 }
 
 // orvalis-cli run: read the .lxm, 2000 generations on the torus, write the
@@ -134,7 +151,7 @@ void BM_RunCommand(benchmark::State& state) {
   writeLifeXml(in, soup.settings, soup.field.cells);
   timeProgram(state,
               {ORVALIS_CLI_PATH, "run", in, out, "--generations", std::to_string(runGenerations)},
-              runCommandSeconds);
+              runCommandTimes);
   std::filesystem::remove(in);
   std::filesystem::remove(out);
 }
@@ -145,13 +162,14 @@ void BM_BgollyQuickLife(benchmark::State& state) {
   const Soup soup;
   const std::string rle = benchPath("soup.rle");
   std::ofstream(rle) << soupRle(soup);
-  double bgollySeconds = 0;
+  ProgramTimes bgolly;
   timeProgram(state,
               {"bgolly", "-a", "QuickLife", "-m", std::to_string(runGenerations), "-q", "-q", rle},
-              bgollySeconds);
+              bgolly);
   std::filesystem::remove(rle);
-  if (bgollySeconds > 0 && runCommandSeconds > 0) {
-    state.counters["run_command_share"] = runCommandSeconds / bgollySeconds;
+  if (bgolly.wall > 0 && runCommandTimes.wall > 0) {
+    state.counters["run_share_wall"] = runCommandTimes.wall / bgolly.wall;
+    state.counters["run_share_processor"] = runCommandTimes.processor / bgolly.processor;
   }
 }
 BENCHMARK(BM_BgollyQuickLife)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
