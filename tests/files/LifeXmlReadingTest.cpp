@@ -315,25 +315,16 @@ TEST(LifeXmlReading, MessagesOfTheRejectedDocuments) {
 
 void expectSameTree(const XmlDocument& a, const XmlDocument& b) {
   ASSERT_EQ(a.nodeCount(), b.nodeCount());
-  ASSERT_EQ(a.rootElement(), b.rootElement());
   for (std::size_t i = 0; i < a.nodeCount(); ++i) {
-    const XmlNode& one = a.node(i);
-    const XmlNode& other = b.node(i);
-    ASSERT_TRUE(one.kind == other.kind && one.name == other.name &&
-                one.children == other.children && one.text == other.text)
-        << "node " << i << " " << one.name;
-    ASSERT_EQ(one.attributes.size(), other.attributes.size()) << "node " << i;
-    for (std::size_t k = 0; k < one.attributes.size(); ++k) {
-      EXPECT_EQ(one.attributes[k].name, other.attributes[k].name);
-      EXPECT_EQ(one.attributes[k].value, other.attributes[k].value);
-    }
+    ASSERT_TRUE(a.node(i) == b.node(i)) << "node " << i << " " << a.node(i).name;
   }
+  EXPECT_TRUE(a == b);
 }
 
 // The cell lines of a file the program wrote are read without the parser's
 // events; what the parser makes of anything else around them, and of the
-// same lines once the file no longer starts as the writer starts it, must be
-// the same tree.
+// same lines once the file no longer starts as the writer starts it (the
+// version in single quotes), must be the same tree.
 TEST(LifeXmlReading, WrittenCellLinesReadAsTheParserReadsThem) {
   SettingsRecord settings;
   settings.setGadgetValue(GadgetId::SizeXSpin, 40);
@@ -370,7 +361,7 @@ TEST(LifeXmlReading, WrittenCellLinesReadAsTheParserReadsThem) {
   };
   for (const std::string& document : documents) {
     std::string plain = document;
-    plain.replace(plain.find("?>"), 2, " ?>");
+    plain.replace(0, 19, "<?xml version='1.0'");
     const auto fast = parseLifeXml(document);
     const auto parsed = parseLifeXml(plain);
     ASSERT_TRUE(fast && parsed);
