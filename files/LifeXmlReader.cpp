@@ -2,6 +2,7 @@
 
 #include <expat.h>
 
+#include <algorithm>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -179,32 +180,62 @@ struct ParserDeleter {
   void operator()(XML_Parser parser) const { XML_ParserFree(parser); }
 };
 
-// The line break style of the first 16384-byte piece that holds a line break.
-std::optional<std::string_view> fileLineBreak(std::string_view content) {
-  for (std::size_t offset = 0; offset < content.size(); offset += xmlPieceBytes) {
-    const std::string_view piece = content.substr(offset, xmlPieceBytes);
-    if (const auto style = lineBreakStyle(piece, content.substr(offset + piece.size()))) {
-      return style;
-    }
-  }
-  return std::nullopt;
-}
+// Feeds the file to the parser in its 16384-byte pieces. Before the parser
+// sees a piece, the piece is examined for the line break style, until one
+// piece decides it.
+class PieceFeeder {
+ public:
+  PieceFeeder(XML_Parser parser, TreeBuilder& builder, std::string_view content)
+      : parser_(parser), builder_(builder), content_(content) {}
 
-// Feeds the text in pieces; false once the parser has stopped, at a syntax
-// error or a limit.
-bool feed(XML_Parser parser, std::string_view text, bool final) {
-  if (text.empty() && final) {
-    return XML_Parse(parser, "", 0, XML_TRUE) == XML_STATUS_OK;
+  // Whether the first piece decides the style, which then holds for all text.
+  bool styleFromFirstPiece() {
+    examineUpTo(0);
+    return styleKnown_;
   }
-  for (std::size_t offset = 0; offset < text.size(); offset += xmlPieceBytes) {
-    const std::string_view piece = text.substr(offset, xmlPieceBytes);
-    const bool last = final && offset + piece.size() == text.size();
-    if (XML_Parse(parser, piece.data(), static_cast<int>(piece.size()), last) != XML_STATUS_OK) {
-      return false;
+
+  // Feeds the bytes from `begin` to `end`, split where the pieces end; the
+  // file's last byte goes as the final input. False once the parser has
+  // stopped, at a syntax error or a limit.
+  bool feed(std::size_t begin, std::size_t end) {
+    if (begin == end && end == content_.size()) {
+      return XML_Parse(parser_, "", 0, XML_TRUE) == XML_STATUS_OK;
+    }
+    for (std::size_t offset = begin; offset < end;) {
+      const std::size_t piece = offset / xmlPieceBytes;
+      examineUpTo(piece);
+      const std::size_t pieceEnd = std::min(end, (piece + 1) * xmlPieceBytes);
+      const bool last = pieceEnd == content_.size();
+      if (XML_Parse(parser_, content_.data() + offset, static_cast<int>(pieceEnd - offset), last) !=
+          XML_STATUS_OK) {
+        return false;
+      }
+      offset = pieceEnd;
+    }
+    return true;
+  }
+
+ private:
+  void examineUpTo(std::size_t piece) {
+    for (; !styleKnown_ && examined_ <= piece; ++examined_) {
+      const std::size_t offset = examined_ * xmlPieceBytes;
+      if (offset >= content_.size()) {
+        return;
+      }
+      const std::string_view bytes = content_.substr(offset, xmlPieceBytes);
+      if (const auto style = lineBreakStyle(bytes, content_.substr(offset + bytes.size()))) {
+        builder_.setLineBreak(*style);
+        styleKnown_ = true;
+      }
     }
   }
-  return true;
-}
+
+  XML_Parser parser_;
+  TreeBuilder& builder_;
+  std::string_view content_;
+  std::size_t examined_ = 0;  // the pieces examined so far
+  bool styleKnown_ = false;
+};
 
 // Where the cell lines of a file that this program wrote would begin: after
 // the first `<Fields>`, in a file that starts as the writer starts it. So it
@@ -235,18 +266,17 @@ std::optional<XmlDocument> parseLifeXml(std::string_view content) {
     return std::nullopt;
   }
   TreeBuilder builder(parser.get());
-  if (const auto style = fileLineBreak(content)) {
-    builder.setLineBreak(*style);
-  }
+  PieceFeeder feeder(parser.get(), builder, content);
   // The cell lines of a written file are read directly, which is many times
   // faster than the parser's events for them, once the parser has confirmed
-  // that they stand right inside the element that `<Fields>` opens.
-  const auto cells = writtenCellLines(content);
+  // that they stand right inside the element that `<Fields>` opens. Their
+  // line breaks take the style of the first piece.
+  const auto cells = feeder.styleFromFirstPiece() ? writtenCellLines(content) : std::nullopt;
   if (!cells) {
-    feed(parser.get(), content, true);
+    feeder.feed(0, content.size());
     return builder.takeDocument();
   }
-  if (!feed(parser.get(), content.substr(0, *cells), false)) {
+  if (!feeder.feed(0, *cells)) {
     return builder.takeDocument();
   }
   std::size_t rest = *cells;
@@ -257,7 +287,7 @@ std::optional<XmlDocument> parseLifeXml(std::string_view content) {
     }
     rest = *end;
   }
-  feed(parser.get(), content.substr(rest), true);
+  feeder.feed(rest, content.size());
   return builder.takeDocument();
 }
 
