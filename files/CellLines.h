@@ -15,6 +15,9 @@ namespace orvalis {
 // Appends the line of the cell element `name` (F, S or E) at (x, y).
 void appendCellLine(std::string& text, char name, int x, int y);
 
+// `\r\n    <F x="0" y="0"/>`
+inline constexpr std::size_t shortestCellLine = 22;
+
 struct CellLine {
   char name;           // F, S or E
   std::string_view x;  // decimal digits

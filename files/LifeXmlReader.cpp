@@ -47,6 +47,10 @@ class TreeBuilder {
   // them would give. The offset after the last of them, or nothing when a
   // limit stops the reading, as it would stop the parser.
   std::optional<std::size_t> addCellLines(std::string_view content, std::size_t offset) {
+    // Room for as many cells as the rest of the file could hold and a few
+    // nodes after them; room that stays unused costs no memory.
+    document_.reserve(std::min(
+        maxXmlNodes, document_.nodeCount() + 64 + (content.size() - offset) / shortestCellLine));
     std::size_t length = 0;
     while (const auto line = cellLineAt(content.substr(offset), length)) {
       document_.node(current()).text.append(lineBreak_).append("    ");

@@ -45,6 +45,10 @@ class XmlDocument {
   // The first element added becomes the root element.
   std::size_t addNode(std::size_t parent, XmlNodeKind kind, std::string name);
 
+  // Room for this many nodes in all, so that a large document is not moved
+  // while it grows.
+  void reserve(std::size_t nodes) { nodes_.reserve(nodes); }
+
   XmlNode& node(std::size_t number) { return nodes_[number]; }
   const XmlNode& node(std::size_t number) const { return nodes_[number]; }
   std::size_t nodeCount() const { return nodes_.size(); }
