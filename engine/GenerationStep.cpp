@@ -8,6 +8,8 @@
 #include <cstring>
 #include <utility>
 
+#include "engine/VectorClones.h"
+
 namespace orvalis {
 namespace {
 
@@ -17,13 +19,6 @@ constexpr std::int8_t raw(CellState s) {
 constexpr std::uint8_t raw(PendingMark m) {
   return static_cast<std::uint8_t>(m);
 }
-
-// The column loops run in a version for AVX2 where the processor has it.
-#if defined(__x86_64__) && defined(__GNUC__)
-#define ORVALIS_VECTOR_CLONES __attribute__((target_clones("avx2", "default")))
-#else
-#define ORVALIS_VECTOR_CLONES
-#endif
 
 // The first four bytes of a cell record (state, remembered, pending, padding)
 // as one 32-bit word: the step reads and writes whole words, which the

@@ -2,10 +2,12 @@
 
 #include <expat.h>
 
+#include <algorithm>
 #include <memory>
 #include <utility>
 #include <vector>
 
+#include "files/CellLines.h"
 #include "files/LineBreakStyle.h"
 #include "files/RegularFile.h"
 #include "files/TextEncoding.h"
@@ -33,6 +35,38 @@ class TreeBuilder {
 
   void setLineBreak(std::string_view lineBreak) { lineBreak_ = lineBreak; }
   XmlDocument takeDocument() { return std::move(document_); }
+
+  // Whether the parser has just started an element whose start tag ends at
+  // `offset` of the text fed so far, and nothing has happened since.
+  bool hasJustOpenedAt(std::size_t offset) const {
+    return !open_.empty() && lastStarted_ == open_.back() && lastStartTagEnd_ == offset;
+  }
+
+  // The cell lines in the writer's form at `offset` of the content, inside
+  // the element just opened: the nodes and text that the parser's events for
+  // them would give. The offset after the last of them, or nothing when a
+  // limit stops the reading, as it would stop the parser.
+  std::optional<std::size_t> addCellLines(std::string_view content, std::size_t offset) {
+    // Room for as many cells as the rest of the file could hold and a few
+    // nodes after them; room that stays unused costs no memory.
+    document_.reserve(std::min(
+        maxXmlNodes, document_.nodeCount() + 64 + (content.size() - offset) / shortestCellLine));
+    std::size_t length = 0;
+    while (const auto line = cellLineAt(content.substr(offset), length)) {
+      document_.node(current()).text.append(lineBreak_).append("    ");
+      if (document_.nodeCount() >= maxXmlNodes || open_.size() >= maxXmlDepth) {
+        return std::nullopt;
+      }
+      const std::size_t number =
+          document_.addNode(current(), XmlNodeKind::Element, std::string(1, line->name));
+      std::vector<XmlAttribute>& attributes = document_.node(number).attributes;
+      attributes.reserve(2);
+      attributes.push_back({"x", std::string(line->x)});
+      attributes.push_back({"y", std::string(line->y)});
+      offset += length;
+    }
+    return offset;
+  }
 
  private:
   static TreeBuilder& self(void* userData) { return *static_cast<TreeBuilder*>(userData); }
@@ -80,6 +114,9 @@ class TreeBuilder {
     if (!number) {
       return;
     }
+    builder.lastStarted_ = *number;
+    builder.lastStartTagEnd_ = static_cast<std::size_t>(XML_GetCurrentByteIndex(builder.parser_)) +
+                               static_cast<std::size_t>(XML_GetCurrentByteCount(builder.parser_));
     std::vector<XmlAttribute>& attributes = builder.document_.node(*number).attributes;
     for (const XML_Char** att = atts; att[0] != nullptr; att += 2) {
       attributes.push_back({utf8ToLatin1(att[0]), utf8ToLatin1(att[1])});
@@ -139,11 +176,86 @@ class TreeBuilder {
   XmlDocument document_;
   std::vector<std::size_t> open_;  // the elements and CDATA sections now open
   std::string_view lineBreak_ = "\n";
+  std::optional<std::size_t> lastStarted_;  // the element started last
+  std::size_t lastStartTagEnd_ = 0;         // the offset after its start tag
 };
 
 struct ParserDeleter {
   void operator()(XML_Parser parser) const { XML_ParserFree(parser); }
 };
+
+// Feeds the file to the parser in its 16384-byte pieces. Before the parser
+// sees a piece, the piece is examined for the line break style, until one
+// piece decides it.
+class PieceFeeder {
+ public:
+  PieceFeeder(XML_Parser parser, TreeBuilder& builder, std::string_view content)
+      : parser_(parser), builder_(builder), content_(content) {}
+
+  // Whether the first piece decides the style, which then holds for all text.
+  bool styleFromFirstPiece() {
+    examineUpTo(0);
+    return styleKnown_;
+  }
+
+  // Feeds the bytes from `begin` to `end`, split where the pieces end; the
+  // file's last byte goes as the final input. False once the parser has
+  // stopped, at a syntax error or a limit.
+  bool feed(std::size_t begin, std::size_t end) {
+    if (begin == end && end == content_.size()) {
+      return XML_Parse(parser_, "", 0, XML_TRUE) == XML_STATUS_OK;
+    }
+    for (std::size_t offset = begin; offset < end;) {
+      const std::size_t piece = offset / xmlPieceBytes;
+      examineUpTo(piece);
+      const std::size_t pieceEnd = std::min(end, (piece + 1) * xmlPieceBytes);
+      const bool last = pieceEnd == content_.size();
+      if (XML_Parse(parser_, content_.data() + offset, static_cast<int>(pieceEnd - offset), last) !=
+          XML_STATUS_OK) {
+        return false;
+      }
+      offset = pieceEnd;
+    }
+    return true;
+  }
+
+ private:
+  void examineUpTo(std::size_t piece) {
+    for (; !styleKnown_ && examined_ <= piece; ++examined_) {
+      const std::size_t offset = examined_ * xmlPieceBytes;
+      if (offset >= content_.size()) {
+        return;
+      }
+      const std::string_view bytes = content_.substr(offset, xmlPieceBytes);
+      if (const auto style = lineBreakStyle(bytes, content_.substr(offset + bytes.size()))) {
+        builder_.setLineBreak(*style);
+        styleKnown_ = true;
+      }
+    }
+  }
+
+  XML_Parser parser_;
+  TreeBuilder& builder_;
+  std::string_view content_;
+  std::size_t examined_ = 0;  // the pieces examined so far
+  bool styleKnown_ = false;
+};
+
+// Where the cell lines of a file that this program wrote would begin: after
+// the first `<Fields>`, in a file that starts as the writer starts it. So it
+// is UTF-8, and has no document type that could add attributes or entities.
+std::optional<std::size_t> writtenCellLines(std::string_view content) {
+  constexpr std::string_view start = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n\r\n<Orvalis>";
+  constexpr std::string_view fieldsTag = "<Fields>";
+  if (content.substr(0, start.size()) != start) {
+    return std::nullopt;
+  }
+  const std::size_t tag = content.find(fieldsTag, start.size());
+  if (tag == std::string_view::npos) {
+    return std::nullopt;
+  }
+  return tag + fieldsTag.size();
+}
 
 }  // namespace
 
@@ -158,22 +270,28 @@ std::optional<XmlDocument> parseLifeXml(std::string_view content) {
     return std::nullopt;
   }
   TreeBuilder builder(parser.get());
-  bool lineBreakKnown = false;
-  for (std::size_t offset = 0; offset < content.size(); offset += xmlPieceBytes) {
-    const std::string_view piece = content.substr(offset, xmlPieceBytes);
-    const std::string_view following = content.substr(offset + piece.size());
-    if (!lineBreakKnown) {
-      if (const auto style = lineBreakStyle(piece, following)) {
-        builder.setLineBreak(*style);
-        lineBreakKnown = true;
-      }
-    }
-    const bool last = following.empty();
-    if (XML_Parse(parser.get(), piece.data(), static_cast<int>(piece.size()), last) !=
-        XML_STATUS_OK) {
-      break;  // a syntax error or a limit: keep the tree read so far
-    }
+  PieceFeeder feeder(parser.get(), builder, content);
+  // The cell lines of a written file are read directly, which is many times
+  // faster than the parser's events for them, once the parser has confirmed
+  // that they stand right inside the element that `<Fields>` opens. Their
+  // line breaks take the style of the first piece.
+  const auto cells = feeder.styleFromFirstPiece() ? writtenCellLines(content) : std::nullopt;
+  if (!cells) {
+    feeder.feed(0, content.size());
+    return builder.takeDocument();
   }
+  if (!feeder.feed(0, *cells)) {
+    return builder.takeDocument();
+  }
+  std::size_t rest = *cells;
+  if (builder.hasJustOpenedAt(*cells)) {
+    const auto end = builder.addCellLines(content, *cells);
+    if (!end) {
+      return builder.takeDocument();
+    }
+    rest = *end;
+  }
+  feeder.feed(rest, content.size());
   return builder.takeDocument();
 }
 

@@ -6,6 +6,7 @@
 
 #include "engine/Gadgets.h"
 #include "engine/Text.h"
+#include "files/CellLines.h"
 #include "files/CommentContent.h"
 #include "files/SafeSave.h"
 #include "files/TextEncoding.h"
@@ -72,6 +73,8 @@ class XmlText {
   }
 
   void raw(std::string_view text) { text_ += text; }
+  // A cell element on a line of its own inside `Fields`.
+  void cellLine(char name, int x, int y) { appendCellLine(text_, name, x, y); }
   std::string take() { return std::move(text_); }
 
  private:
@@ -114,16 +117,16 @@ std::string checkText(GadgetAccess& gadgets, GadgetId id) {
   return gadgets.gadgetValue(id) != 0 ? "1" : "0";
 }
 
-const char* cellElementName(CellState state) {
+char cellElementName(CellState state) {
   switch (state) {
     case CellState::Alive:
-      return "F";
+      return 'F';
     case CellState::Static:
-      return "S";
+      return 'S';
     case CellState::Blocked:
-      return "E";
+      return 'E';
     default:
-      return nullptr;  // dead cells and stray values are not stored
+      return 0;  // dead cells and stray values are not stored
   }
 }
 
@@ -131,15 +134,15 @@ void writeCells(XmlText& xml, FieldSize size, const CellGrid& grid) {
   bool anyCell = false;
   for (int y = 0; y < size.rows; ++y) {
     for (int x = 0; x < size.columns; ++x) {
-      const char* name = cellElementName(grid.at(x, y).state);
-      if (name == nullptr) {
+      const char name = cellElementName(grid.at(x, y).state);
+      if (name == 0) {
         continue;
       }
       if (!anyCell) {
         xml.startElement(2, "Fields");
         anyCell = true;
       }
-      xml.emptyElement(4, name, {{"x", decimalText(x)}, {"y", decimalText(y)}});
+      xml.cellLine(name, x, y);
     }
   }
   if (anyCell) {

@@ -13,6 +13,7 @@ enum class XmlNodeKind { Document, Element, Comment, CData, DocType, ProcessingI
 struct XmlAttribute {
   std::string name;
   std::string value;
+  friend bool operator==(const XmlAttribute&, const XmlAttribute&) = default;
 };
 
 // One node of a read LifeXML document. Names, values and texts are in the
@@ -24,6 +25,7 @@ struct XmlNode {
   std::vector<XmlAttribute> attributes;
   std::vector<std::size_t> children;  // node numbers, in document order
   std::string text;                   // the character data directly inside
+  friend bool operator==(const XmlNode&, const XmlNode&) = default;
 };
 
 // The value of the attribute with exactly this name; a missing attribute
@@ -43,12 +45,18 @@ class XmlDocument {
   // The first element added becomes the root element.
   std::size_t addNode(std::size_t parent, XmlNodeKind kind, std::string name);
 
+  // Room for this many nodes in all, so that a large document is not moved
+  // while it grows.
+  void reserve(std::size_t nodes) { nodes_.reserve(nodes); }
+
   XmlNode& node(std::size_t number) { return nodes_[number]; }
   const XmlNode& node(std::size_t number) const { return nodes_[number]; }
   std::size_t nodeCount() const { return nodes_.size(); }
 
   // The first element that the parser started.
   std::optional<std::size_t> rootElement() const { return root_; }
+
+  friend bool operator==(const XmlDocument&, const XmlDocument&) = default;
 
  private:
   std::vector<XmlNode> nodes_;

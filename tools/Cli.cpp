@@ -1,16 +1,20 @@
 #include "tools/Cli.h"
 
+#include <optional>
 #include <variant>
 
 #include "engine/Gadgets.h"
+#include "engine/SettingsRecord.h"
 #include "files/FileMessages.h"
 #include "files/SafeSave.h"
 #include "files/picture/PngWriter.h"
 #include "tools/CliArguments.h"
 #include "tools/FieldPictures.h"
 #include "tools/GenerationLoop.h"
+#include "tools/HeadlessRun.h"
 #include "tools/PatternFiles.h"
 #include "tools/PatternInfo.h"
+#include "tools/PopulationFile.h"
 #include "tools/Session.h"
 #include "tools/StopRequest.h"
 
@@ -28,6 +32,10 @@ void applyPictureOptions(const CliArguments& arguments, GadgetAccess& gadgets) {
   }
 }
 
+StepSettings stepSettings(SettingsRecord& settings) {
+  return {visibleFieldSize(settings), settings.gadgetValue(GadgetId::InfiniteCheck) != 0};
+}
+
 int fail(std::ostream& err, const std::string& path, const std::string& message) {
   err << "orvalis-cli: " << path << ": " << message << '\n';
   return exitFileFailed;
@@ -38,18 +46,48 @@ int interrupted(std::ostream& err) {
   return exitInterrupted;
 }
 
-// The field after the given number of generations; false when stopped.
-bool runField(Session& session, long long generations, std::ostream* terminal,
-              const StopRequest& stop) {
-  advanceOneStep(session);  // judges the loaded cells
-  ProgressLine progress(terminal, generations);
-  return runGenerations(
-      generations, [&](long long) { advanceOneStep(session); }, progress, stop);
+// The run command's generations on bit planes, with the progress line, the
+// population file and the answer of --until-stable when they are asked for;
+// the exit code when it fails or is stopped.
+std::optional<int> runField(const CliArguments& arguments, Session& session, std::ostream* terminal,
+                            const StopRequest& stop, std::ostream& out, std::ostream& err) {
+  std::optional<PopulationFile> population;
+  if (arguments.populationPath) {
+    population.emplace(*arguments.populationPath);
+    if (!population->isOpen()) {
+      return fail(err, *arguments.populationPath, lifeFileSaveFailedMessage().text);
+    }
+  }
+  ProgressLine progress(terminal, arguments.generations);
+  const GenerationObserver observer = [&](long long generation, const BitField& field) {
+    if (population) {
+      population->add(generation, field);
+    }
+    progress.update(generation);
+    return !stop.requested();
+  };
+  const RunOutcome outcome = runHeadless(session.field, stepSettings(session.settings),
+                                         arguments.generations, arguments.untilStable, observer);
+  if (outcome.interrupted) {
+    return interrupted(err);
+  }
+  if (arguments.untilStable) {
+    if (outcome.repeat) {
+      out << "stabil nach " << outcome.repeat->generation << " Generationen, Periode "
+          << outcome.repeat->period << '\n';
+    } else {
+      out << "keine Wiederholung nach " << outcome.generation << " Generationen\n";
+    }
+  }
+  if (population && !population->finish()) {
+    return fail(err, *arguments.populationPath, lifeFileSaveFailedMessage().text);
+  }
+  return std::nullopt;
 }
 
 // Writes what the command made of the loaded session to the output file.
 int writeOutput(const CliArguments& arguments, Session& session, std::ostream* terminal,
-                const StopRequest& stop, std::ostream& err) {
+                const StopRequest& stop, std::ostream& out, std::ostream& err) {
   const PictureStyle style{arguments.cellSize, arguments.gridLines};
   switch (arguments.command) {
     case CliCommand::Render: {
@@ -82,9 +120,10 @@ int writeOutput(const CliArguments& arguments, Session& session, std::ostream* t
                  : fail(err, arguments.output, pictureSaveFailedMessage().text);
     }
     default:
-      if (arguments.command == CliCommand::Run &&
-          !runField(session, arguments.generations, terminal, stop)) {
-        return interrupted(err);
+      if (arguments.command == CliCommand::Run) {
+        if (const auto failed = runField(arguments, session, terminal, stop, out, err)) {
+          return *failed;
+        }
       }
       if (stop.requested()) {
         return interrupted(err);
@@ -124,7 +163,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     printPatternInfo(out, session.settings, session.field.cells);
     return exitSuccess;
   }
-  return writeOutput(arguments, session, errIsTerminal ? &err : nullptr, stop, err);
+  return writeOutput(arguments, session, errIsTerminal ? &err : nullptr, stop, out, err);
 }
 
 }  // namespace orvalis::cli

@@ -148,6 +148,14 @@ class Parser {
       }
       generationsGiven_ = true;
       result_.generations = *generations;
+    } else if (named(arg, "--population") && result_.command == CliCommand::Run) {
+      const auto text = value(arg, "--population");
+      if (!text || text->empty()) {
+        return std::string("--population needs a file name");
+      }
+      result_.populationPath = *text;
+    } else if (arg == "--until-stable" && result_.command == CliCommand::Run) {
+      result_.untilStable = true;
     } else {
       return "unknown option '" + arg + "'";
     }
@@ -214,7 +222,8 @@ std::variant<CliArguments, std::string> parseCliArguments(const std::vector<std:
 std::string usageText() {
   return "Usage:\n"
          "  orvalis-cli convert IN OUT [--threshold N] [--invert] [--size COLUMNSxROWS]\n"
-         "  orvalis-cli run IN OUT --generations N [picture options]\n"
+         "  orvalis-cli run IN OUT --generations N [--population FILE.csv] [--until-stable]\n"
+         "                  [picture options]\n"
          "  orvalis-cli render IN OUT.png [--cell-size N] [--grid] [--preview]\n"
          "  orvalis-cli animate IN OUT.gif --generations N [--cell-size N] [--grid]\n"
          "                                 [--delay MS]\n"
@@ -223,7 +232,9 @@ std::string usageText() {
          "IN is a Life file (.lif), a LifeXML file (.lxm) or a picture (JPEG, PNG, BMP),\n"
          "OUT a .lif or .lxm file. A picture becomes a field of --size (default 50x50):\n"
          "pixels brighter than --threshold (0 to 255, default 128) live; --invert makes\n"
-         "the darker ones live. run advances N generations with the file's settings.\n"
+         "the darker ones live. run advances N generations with the file's settings;\n"
+         "--population writes the living and static cells of every generation as CSV,\n"
+         "--until-stable ends the run at the first field that repeats an earlier one.\n"
          "\n"
          "IN and OUT may also be RLE (.rle) or plaintext (.cells), the Life community's\n"
          "formats (Conway's rule only). A pattern without Golly's bounded grid (rule\n"

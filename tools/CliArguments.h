@@ -30,6 +30,10 @@ struct CliArguments {
   bool gridLines = false;
   bool preview = false;        // render only
   std::optional<int> delayMs;  // animate only; the file's interval otherwise
+  // run only: where the population of every generation goes, and whether
+  // the run ends at the first repeated field.
+  std::optional<std::string> populationPath;
+  bool untilStable = false;
 };
 
 // The arguments after the program name, or the reason they are wrong.

@@ -3,6 +3,7 @@
 #include "engine/SettingsRecord.h"
 #include "files/LifeXmlApply.h"
 #include "files/LifeXmlReader.h"
+#include "files/LifeXmlWriter.h"
 #include "tests/files/PatternExamples.h"
 #include "tests/support/TempFolder.h"
 
@@ -312,6 +313,63 @@ TEST(LifeXmlReading, MessagesOfTheRejectedDocuments) {
   EXPECT_EQ(empty->text, "Leeres XML - Dokument");
   EXPECT_EQ(empty->caption, "Orvalis");
   EXPECT_EQ(empty->icon, platform::MessageIcon::None);
+}
+
+void expectSameTree(const XmlDocument& a, const XmlDocument& b) {
+  ASSERT_EQ(a.nodeCount(), b.nodeCount());
+  for (std::size_t i = 0; i < a.nodeCount(); ++i) {
+    ASSERT_TRUE(a.node(i) == b.node(i)) << "node " << i << " " << a.node(i).name;
+  }
+  EXPECT_TRUE(a == b);
+}
+
+// The cell lines of a file the program wrote are read without the parser's
+// events; what the parser makes of anything else around them, and of the
+// same lines once the file no longer starts as the writer starts it (the
+// version in single quotes), must be the same tree.
+TEST(LifeXmlReading, WrittenCellLinesReadAsTheParserReadsThem) {
+  SettingsRecord settings;
+  settings.setGadgetValue(GadgetId::SizeXSpin, 40);
+  settings.setGadgetValue(GadgetId::SizeYSpin, 30);
+  settings.setGadgetText(GadgetId::CommentEditor, "Zellen\r\naller Art");
+  CellGrid grid;
+  for (int i = 0; i < 500; ++i) {
+    grid.at(i * 7 % 40, i * 13 % 30).state = static_cast<CellState>(1 + i % 3);
+  }
+  const std::string written = lifeXmlText(settings, grid);
+  const std::size_t cells = written.find("<Fields>") + 8;
+  const std::string line = "\r\n    <F x=\"12\" y=\"3\"/>";
+  std::string nestedFields = std::string(declaration) + "\r\n<Orvalis>";
+  for (std::size_t depth = 2; depth < maxXmlDepth; ++depth) {
+    nestedFields += "<a>";
+  }
+  nestedFields += "<Fields>" + line + line;
+  const std::vector<std::string> documents{
+      written,
+      written.substr(0, cells + 100),               // cut inside a cell line
+      written.substr(0, cells + 10 * line.size()),  // cut after a cell line
+      written.substr(0, cells) + line + "\r\n    <F x=\"1\" y=\"2\" />" + line + "<f x='1'/>" +
+          line + "\r\n    <F y=\"1\" x=\"2\"/>\r\n    <E x=\"0\" y=\"7\"/></Fields></Orvalis>",
+      written.substr(0, cells) + line + "\r\n    <F x=\"1\"" + line,  // a syntax error
+      written.substr(0, cells) + line + "\r\n    <F x=\"1\" y=\"1\" y=\"2\"/></Fields></Orvalis>",
+      std::string(declaration) + "\r\n<Orvalis><!-- <Fields> -->\r\n  <Fields>" + line +
+          "</Fields></Orvalis>",
+      std::string(declaration) + "\r\n<Orvalis><Comment><![CDATA[<Fields>" + line +
+          "]]></Comment><Fields>" + line + "</Fields></Orvalis>",
+      std::string(declaration) + "\r\n<Orvalis><A><B><Fields>" + line + line +
+          "</Fields></B></A></Orvalis>",
+      std::string(declaration) + "\r\n<Orvalis><Fields x='<Fields>" + line + "'/></Orvalis>",
+      nestedFields,  // its cells lie one level too deep
+  };
+  for (const std::string& document : documents) {
+    std::string plain = document;
+    plain.replace(0, 19, "<?xml version='1.0'");
+    const auto fast = parseLifeXml(document);
+    const auto parsed = parseLifeXml(plain);
+    ASSERT_TRUE(fast && parsed);
+    SCOPED_TRACE(document.substr(0, 300));
+    expectSameTree(*fast, *parsed);
+  }
 }
 
 TEST(LifeXmlReading, FilesAreReadFromDiskAndEmptyOrMissingOnesGiveNoDocument) {

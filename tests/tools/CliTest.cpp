@@ -3,15 +3,19 @@
 
 #include <QImage>
 #include <filesystem>
+#include <random>
 #include <sstream>
 
+#include "engine/GenerationStep.h"
 #include "engine/SettingsRecord.h"
+#include "files/LifeFile.h"
 #include "files/LifeXmlWriter.h"
 #include "files/picture/GifAnimation.h"
 #include "tests/files/PatternExamples.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestPictures.h"
 #include "tools/Cli.h"
+#include "tools/PatternFiles.h"
 
 namespace orvalis::cli {
 namespace {
@@ -229,6 +233,120 @@ TEST(OrvalisCli, PicturesThatCannotBeMadeLeaveTheOldFile) {
   EXPECT_NE(GifAnimation::create(GifAnimation::maxSide, 1), nullptr);
 }
 
+// A Life file of the given size with every state byte there is.
+std::string randomLifeFile(int columns, int rows, bool wrap, std::mt19937& random) {
+  std::string bytes;
+  for (const int value : {1000, columns, rows, 0, wrap ? 1 : 0}) {
+    for (int shift = 0; shift < 32; shift += 8) {
+      bytes += static_cast<char>((value >> shift) & 0xFF);
+    }
+  }
+  std::uniform_int_distribution<int> roll(0, 99);
+  std::uniform_int_distribution<int> anyByte(-128, 127);
+  for (int cell = 0; cell < columns * rows; ++cell) {
+    const int r = roll(random);
+    bytes += static_cast<char>(r < 40 ? 1 : r < 85 ? 0 : r < 90 ? 2 : r < 95 ? 3 : anyByte(random));
+  }
+  return bytes;
+}
+
+// The run command steps on bit planes; its files are the ones the stepping
+// protocol of the desktop program gives after the same generations.
+TEST(OrvalisCli, RunWritesWhatTheGenerationStepGives) {
+  const test::TempFolder folder;
+  std::mt19937 random(16);
+  for (const bool wrap : {false, true}) {
+    const std::string start = folder.write("start.lif", randomLifeFile(70, 45, wrap, random));
+    for (const char* output : {"aus.lif", "aus.lxm"}) {
+      ASSERT_EQ(cli({"run", start, folder.path(output), "--generations", "60"}).code, exitSuccess);
+      SettingsRecord settings;
+      LifeField field;
+      ASSERT_FALSE(loadPattern(start, settings, field));
+      const StepSettings step{{70, 45}, wrap};
+      for (int call = 0; call <= 60; ++call) {
+        advanceGeneration(field, step, nullptr);
+      }
+      const std::string expected = std::string(output) == "aus.lif"
+                                       ? lifeFileBytes(settings, field.cells)
+                                       : lifeXmlText(settings, field.cells);
+      EXPECT_EQ(test::fileContent(folder.path(output)), expected) << output << " wrap " << wrap;
+    }
+  }
+}
+
+// A Life file of the given size, options and living cells.
+std::string lifeFile(int columns, int rows, bool wrap,
+                     std::initializer_list<std::pair<int, int>> living) {
+  SettingsRecord settings;
+  settings.setGadgetValue(GadgetId::SizeXSpin, columns);
+  settings.setGadgetValue(GadgetId::SizeYSpin, rows);
+  settings.setGadgetValue(GadgetId::InfiniteCheck, wrap ? 1 : 0);
+  CellGrid grid;
+  for (const auto& [x, y] : living) {
+    grid.at(x, y).state = CellState::Alive;
+  }
+  return lifeFileBytes(settings, grid);
+}
+
+TEST(OrvalisCli, PopulationOfTheRPentominoIsGollys) {
+  const test::TempFolder folder;
+  const std::string start = folder.write(
+      "r.lif",
+      lifeFile(200, 200, false, {{100, 99}, {101, 99}, {99, 100}, {100, 100}, {100, 101}}));
+  ASSERT_EQ(cli({"run", start, folder.path("r.lif"), "--generations", "100", "--population",
+                 folder.path("r.csv")})
+                .code,
+            exitSuccess);
+  // Generations 0 to 100 as Golly's QuickLife counts them.
+  const std::vector<int> golly{
+      5,  6,  7,  9,  8,  9,  12, 11, 18,  11, 11, 10,  13, 16,  19,  19,  23, 25, 35, 25, 32,
+      27, 37, 30, 46, 39, 45, 30, 31, 29,  27, 32, 32,  39, 34,  29,  34,  31, 34, 36, 33, 31,
+      29, 34, 31, 42, 37, 36, 45, 48, 64,  45, 60, 50,  67, 58,  66,  68,  72, 72, 79, 75, 80,
+      67, 69, 73, 65, 56, 61, 52, 53, 60,  65, 70, 71,  73, 65,  69,  77,  75, 67, 77, 77, 73,
+      84, 74, 87, 95, 90, 97, 98, 92, 103, 93, 97, 100, 95, 114, 108, 121, 121};
+  std::string expected = "generation,living,static\n";
+  for (std::size_t generation = 0; generation < golly.size(); ++generation) {
+    expected += std::to_string(generation) + ',' + std::to_string(golly[generation]) + ",0\n";
+  }
+  EXPECT_EQ(test::fileContent(folder.path("r.csv")), expected);
+}
+
+TEST(OrvalisCli, UntilStableStopsAtTheFirstRepeatedField) {
+  const test::TempFolder folder;
+  const std::string block =
+      folder.write("block.lif", lifeFile(6, 6, false, {{1, 1}, {2, 1}, {1, 2}, {2, 2}}));
+  const std::string blinker =
+      folder.write("blinker.lif", lifeFile(5, 5, false, {{1, 2}, {2, 2}, {3, 2}}));
+  const std::string glider = gliderOnTorus(folder, true);
+  struct Case {
+    std::string start;
+    const char* generations;
+    const char* answer;
+    int lines;  // of the population file
+  };
+  for (const Case& c : {Case{block, "100", "stabil nach 1 Generationen, Periode 1\n", 3},
+                        Case{blinker, "100", "stabil nach 2 Generationen, Periode 2\n", 4},
+                        Case{glider, "100", "stabil nach 32 Generationen, Periode 32\n", 34},
+                        Case{glider, "31", "keine Wiederholung nach 31 Generationen\n", 33}}) {
+    const std::string output = folder.path("aus.lif");
+    const CliRun run = cli({"run", c.start, output, "--generations", c.generations,
+                            "--until-stable", "--population", folder.path("p.csv")});
+    EXPECT_EQ(run.code, exitSuccess);
+    EXPECT_EQ(run.out, c.answer);
+    const std::string csv = test::fileContent(folder.path("p.csv"));
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), c.lines) << csv;
+    // The run ends with the repeated field: here the start again.
+    if (std::string(c.generations) == "100") {
+      ASSERT_EQ(cli({"convert", c.start, folder.path("start.lif")}).code, exitSuccess);
+      EXPECT_EQ(test::fileContent(output), test::fileContent(folder.path("start.lif"))) << c.answer;
+    }
+  }
+  const CliRun unwritable = cli({"run", block, folder.path("aus.lif"), "--generations", "5",
+                                 "--population", folder.path("fehlt/p.csv")});
+  EXPECT_EQ(unwritable.code, exitFileFailed);
+  EXPECT_NE(unwritable.err.find("p.csv: Datei konnte nicht erstellt werden"), std::string::npos);
+}
+
 TEST(OrvalisCli, PicturesBecomeFieldsOfTheGivenSize) {
   const test::TempFolder folder;
   const std::string png =
@@ -336,6 +454,8 @@ TEST(OrvalisCli, WrongArgumentsGiveTheUsage) {
            {"convert", "a.lxm", "b.lif", "--generations", "3"},
            {"run", "a.lxm", "b.lif"},
            {"run", "a.lxm", "b.lif", "--generations", "-1"},
+           {"run", "a.lxm", "b.lif", "--generations", "1", "--population"},
+           {"convert", "a.lxm", "b.lif", "--until-stable"},
            {"info", "a.lxm", "--bunt"},
            {"render", "a.lxm", "b.gif"},
            {"render", "a.lxm", "b.png", "--cell-size", "65"},

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+
+#include "engine/BitField.h"
+#include "engine/GenerationStep.h"
+#include "engine/RepeatSearch.h"
+
+namespace orvalis::cli {
+
+// Called with generation 0 and then after every generation; false ends the
+// run there (an interrupted run).
+using GenerationObserver = std::function<bool(long long generation, const BitField& field)>;
+
+struct RunOutcome {
+  long long generation = 0;  // the generation the field is left in
+  std::optional<Repeat> repeat;
+  bool interrupted = false;
+};
+
+// Advances the field on bit planes by up to `generations`, leaving it as
+// that many further calls of the stepping protocol would (the first after a
+// load only judges). With `untilStable` the run ends at the first generation
+// whose field equals an earlier one.
+RunOutcome runHeadless(LifeField& field, const StepSettings& settings, long long generations,
+                       bool untilStable, const GenerationObserver& observer);
+
+}  // namespace orvalis::cli
