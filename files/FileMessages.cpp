@@ -25,4 +25,8 @@ platform::UserMessage lifeFileLoadFailedMessage() {
   return fileError("Datei konnte nicht geladen werden");
 }
 
+platform::UserMessage unknownFileFormatMessage() {
+  return fileError("Unbekanntes Dateiformat");
+}
+
 }  // namespace orvalis

@@ -10,5 +10,8 @@ platform::UserMessage lifeXmlSaveFailedMessage();
 platform::UserMessage lifeFileSaveFailedMessage();
 platform::UserMessage lifeXmlLoadFailedMessage();
 platform::UserMessage lifeFileLoadFailedMessage();
+// A file opened by its name alone whose name and content name no format the
+// program reads.
+platform::UserMessage unknownFileFormatMessage();
 
 }  // namespace orvalis

@@ -2,7 +2,10 @@
 
 #include <QApplication>
 #include <filesystem>
+#include <optional>
 
+#include "engine/Text.h"
+#include "files/FileContent.h"
 #include "files/FileMessages.h"
 #include "files/LifeFile.h"
 #include "files/LifeXmlReader.h"
@@ -18,6 +21,26 @@ namespace {
 constexpr int lifeFileFilter = 0;
 constexpr int lifeXmlFilter = 1;
 constexpr int pictureFilter = 2;
+
+// The file type that a file's extension, in any case, selects for opening it
+// by its name alone.
+std::optional<int> loadFilterForExtension(const std::string& path) {
+  struct Entry {
+    const char* extension;
+    int filterIndex;
+  };
+  static constexpr Entry table[] = {
+      {"lif", lifeFileFilter}, {"lxm", lifeXmlFilter}, {"jpg", pictureFilter},
+      {"jpeg", pictureFilter}, {"png", pictureFilter}, {"bmp", pictureFilter},
+  };
+  const std::string extension = lowerCase(pathExtension(path));
+  for (const Entry& entry : table) {
+    if (extension == entry.extension) {
+      return entry.filterIndex;
+    }
+  }
+  return std::nullopt;
+}
 
 // The save dialog always opens on LifeXML.
 constexpr int saveFilterIndex = lifeXmlFilter;
@@ -93,13 +116,18 @@ void FileCommands::loadCommand() {
       dialogs_.askOpenPath(QApplication::activeWindow(),
                            dialogRequest("Lifedatei laden", std::move(filters), loadFilterIndex_));
   lastFilePath_ = choice.path;
-  if (lastFilePath_.empty()) {
-    return;
+  if (!lastFilePath_.empty()) {
+    loadFile(choice.path, choice.filterIndex);
   }
-  loadFilterIndex_ = choice.filterIndex;
+}
+
+void FileCommands::loadFile(const std::string& path, int filterIndex) {
+  lastFilePath_ = path;
+  loadFilterIndex_ = filterIndex;
   // The file type chosen decides the format, not the file's extension.
   switch (loadFilterIndex_) {
     case lifeXmlFilter:
+      addExtension(lastFilePath_, ".lxm");
       loadLifeXml();
       break;
     case pictureFilter:
@@ -107,7 +135,33 @@ void FileCommands::loadCommand() {
       break;
     case lifeFileFilter:
     default:
+      addExtension(lastFilePath_, ".lif");
       loadLifeFile();
+      break;
+  }
+}
+
+void FileCommands::openFile(const std::string& path) {
+  if (const auto filterIndex = loadFilterForExtension(path)) {
+    loadFile(path, *filterIndex);
+    return;
+  }
+  switch (recogniseContent(path)) {
+    case FileContent::LifeXml:
+      // Read under its own name: the file type would add ".lxm" to a name
+      // without extension.
+      lastFilePath_ = path;
+      loadFilterIndex_ = lifeXmlFilter;
+      loadLifeXml();
+      break;
+    case FileContent::Picture:
+      loadFile(path, pictureFilter);
+      break;
+    case FileContent::Unreadable:
+      tell(lifeFileLoadFailedMessage());
+      break;
+    case FileContent::Other:
+      tell(unknownFileFormatMessage());
       break;
   }
 }
@@ -120,7 +174,6 @@ void FileCommands::readSettingsAtStartup() {
 }
 
 void FileCommands::loadLifeXml() {
-  addExtension(lastFilePath_, ".lxm");
   const auto document = readLifeXml(lastFilePath_);
   if (!document) {
     tell(lifeXmlLoadFailedMessage());
@@ -130,7 +183,6 @@ void FileCommands::loadLifeXml() {
 }
 
 void FileCommands::loadLifeFile() {
-  addExtension(lastFilePath_, ".lif");
   if (!readLifeFile(lastFilePath_, gadgets_, field_.cells)) {
     tell(lifeFileLoadFailedMessage());
     return;
