@@ -42,4 +42,8 @@ platform::UserMessage pictureSaveFailedMessage() {
   return fileError("Bild konnte nicht erstellt werden");
 }
 
+platform::UserMessage unknownFileFormatMessage() {
+  return fileError("Unbekanntes Dateiformat");
+}
+
 }  // namespace orvalis

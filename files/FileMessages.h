@@ -23,5 +23,8 @@ platform::UserMessage patternTooLargeMessage();
 // Asked before RLE or plaintext is written from a field with static or
 // blocked cells; caption "Orvalis", Yes and No.
 platform::UserMessage fixedCellsQuestion();
+// A file opened by its name alone whose name and content name no format the
+// program reads.
+platform::UserMessage unknownFileFormatMessage();
 
 }  // namespace orvalis

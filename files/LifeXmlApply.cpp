@@ -98,16 +98,21 @@ class DocumentApplier {
 
 }  // namespace
 
+bool hasLifeXmlRoot(const XmlDocument& document) {
+  const std::optional<std::size_t> root = document.rootElement();
+  return root && lowerCase(document.node(*root).name) == "orvalis";
+}
+
 ApplyResult applyLifeXml(const XmlDocument& document, ApplyMode mode, const std::string& path,
                          GadgetAccess& gadgets, CellGrid& grid) {
   const std::optional<std::size_t> root = document.rootElement();
   if (!root) {
     return ApplyResult::NoRootElement;
   }
-  const XmlNode& rootNode = document.node(*root);
-  if (lowerCase(rootNode.name) != "orvalis") {
+  if (!hasLifeXmlRoot(document)) {
     return ApplyResult::WrongRootElement;
   }
+  const XmlNode& rootNode = document.node(*root);
   if (mode == ApplyMode::Full) {
     gadgets.setGadgetText(GadgetId::FileNameField, fileNameText(path));
     gadgets.setGadgetText(GadgetId::CommentEditor, "");

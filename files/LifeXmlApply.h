@@ -17,6 +17,9 @@ enum class ApplyMode { Full, SettingsOnly };
 
 enum class ApplyResult { Applied, NoRootElement, WrongRootElement, EmptyDocument };
 
+// Whether the document's root element is the program's own (any case).
+bool hasLifeXmlRoot(const XmlDocument& document);
+
 // Hands a read LifeXML document to the gadgets and, in mode Full, the cells.
 // A document without root element or with a foreign root changes nothing;
 // one whose root has no children has, in mode Full, already set the file

@@ -14,4 +14,9 @@ inline constexpr std::size_t maxPatternFileBytes = 64u * 1024 * 1024;
 // than `maxBytes`. Opening never blocks, so a FIFO cannot hang the program.
 std::optional<std::string> readRegularFile(const std::string& path, std::size_t maxBytes);
 
+// The first `bytes` bytes of the regular file at `path` (all of it when it
+// is shorter), or nothing when it cannot be opened or read or is no regular
+// file.
+std::optional<std::string> readRegularFileStart(const std::string& path, std::size_t bytes);
+
 }  // namespace orvalis

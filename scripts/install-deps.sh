@@ -8,7 +8,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libxcb1-dev qt6-translations-l10n fonts-dejavu-core fonts-dejavu-extra
   libgtest-dev libgmock-dev libbenchmark-dev
-  desktop-file-utils appstream
+  desktop-file-utils appstream shared-mime-info libglib2.0-bin
   libexpat1-dev libjpeg-dev libpng-dev libgif-dev zlib1g-dev
   clang libclang-rt-14-dev
 )

@@ -7,6 +7,10 @@
 
 namespace orvalis {
 
+bool looksLikePicture(std::string_view content) {
+  return looksLikeJpeg(content) || looksLikePng(content) || looksLikeBmp(content);
+}
+
 std::unique_ptr<RgbPicture> decodePicture(std::string_view content) {
   if (looksLikeJpeg(content)) {
     return decodeJpeg(content);

@@ -13,6 +13,9 @@ namespace orvalis {
 // maxPicturePixels at 32 bits a pixel fits.
 inline constexpr std::size_t maxPictureFileBytes = 512u * 1024 * 1024;
 
+// Whether `content` starts as a JPEG, PNG or Windows bitmap does.
+bool looksLikePicture(std::string_view content);
+
 // The picture in `content`, recognised by its first bytes alone: JPEG, then
 // PNG, then Windows bitmap. Nothing for any other content or a picture its
 // decoder refuses.

@@ -2,8 +2,11 @@
 
 #include <QApplication>
 #include <filesystem>
+#include <optional>
 
+#include "engine/Text.h"
 #include "files/ExportedPattern.h"
+#include "files/FileContent.h"
 #include "files/FileMessages.h"
 #include "files/LifeFile.h"
 #include "files/LifeXmlReader.h"
@@ -26,6 +29,27 @@ constexpr int plaintextLoadFilter = 4;
 constexpr int rleSaveFilter = 2;
 constexpr int plaintextSaveFilter = 3;
 constexpr int pngPictureFilter = 4;
+
+// The file type that a file's extension, in any case, selects for opening it
+// by its name alone.
+std::optional<int> loadFilterForExtension(const std::string& path) {
+  struct Entry {
+    const char* extension;
+    int filterIndex;
+  };
+  static constexpr Entry table[] = {
+      {"lif", lifeFileFilter}, {"lxm", lifeXmlFilter},         {"jpg", pictureFilter},
+      {"jpeg", pictureFilter}, {"png", pictureFilter},         {"bmp", pictureFilter},
+      {"rle", rleLoadFilter},  {"cells", plaintextLoadFilter},
+  };
+  const std::string extension = lowerCase(pathExtension(path));
+  for (const Entry& entry : table) {
+    if (extension == entry.extension) {
+      return entry.filterIndex;
+    }
+  }
+  return std::nullopt;
+}
 
 // The save dialog always opens on LifeXML.
 constexpr int saveFilterIndex = lifeXmlFilter;
@@ -161,10 +185,9 @@ void FileCommands::loadCommand() {
       dialogs_.askOpenPath(QApplication::activeWindow(),
                            dialogRequest("Lifedatei laden", std::move(filters), loadFilterIndex_));
   lastFilePath_ = choice.path;
-  if (lastFilePath_.empty()) {
-    return;
+  if (!lastFilePath_.empty()) {
+    loadFile(choice.path, choice.filterIndex);
   }
-  loadFile(choice.path, choice.filterIndex);
 }
 
 void FileCommands::loadFile(const std::string& path, int filterIndex) {
@@ -173,6 +196,7 @@ void FileCommands::loadFile(const std::string& path, int filterIndex) {
   // The file type chosen decides the format, not the file's extension.
   switch (loadFilterIndex_) {
     case lifeXmlFilter:
+      addExtension(lastFilePath_, ".lxm");
       loadLifeXml();
       break;
     case pictureFilter:
@@ -186,7 +210,33 @@ void FileCommands::loadFile(const std::string& path, int filterIndex) {
       break;
     case lifeFileFilter:
     default:
+      addExtension(lastFilePath_, ".lif");
       loadLifeFile();
+      break;
+  }
+}
+
+void FileCommands::openFile(const std::string& path) {
+  if (const auto filterIndex = loadFilterForExtension(path)) {
+    loadFile(path, *filterIndex);
+    return;
+  }
+  switch (recogniseContent(path)) {
+    case FileContent::LifeXml:
+      // Read under its own name: the file type would add ".lxm" to a name
+      // without extension.
+      lastFilePath_ = path;
+      loadFilterIndex_ = lifeXmlFilter;
+      loadLifeXml();
+      break;
+    case FileContent::Picture:
+      loadFile(path, pictureFilter);
+      break;
+    case FileContent::Unreadable:
+      tell(lifeFileLoadFailedMessage());
+      break;
+    case FileContent::Other:
+      tell(unknownFileFormatMessage());
       break;
   }
 }
@@ -199,7 +249,6 @@ void FileCommands::readSettingsAtStartup() {
 }
 
 void FileCommands::loadLifeXml() {
-  addExtension(lastFilePath_, ".lxm");
   const auto document = readLifeXml(lastFilePath_);
   if (!document) {
     tell(lifeXmlLoadFailedMessage());
@@ -209,7 +258,6 @@ void FileCommands::loadLifeXml() {
 }
 
 void FileCommands::loadLifeFile() {
-  addExtension(lastFilePath_, ".lif");
   if (!readLifeFile(lastFilePath_, gadgets_, field_.cells)) {
     tell(lifeFileLoadFailedMessage());
     return;

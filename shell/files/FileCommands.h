@@ -31,9 +31,13 @@ class FileCommands {
   // Asks for a path and reads it as the chosen file type says: a Life file,
   // a LifeXML file, a picture to import, an RLE or a plaintext file.
   void loadCommand();
-  // Reads `path` as the load dialog's file type `filterIndex` says, as if
-  // it had been chosen in the dialog; the next load dialog proposes it.
+  // Reads `path` as the load dialog's file type `filterIndex` would, and
+  // keeps path and file type for the next dialogs as the load command does.
   void loadFile(const std::string& path, int filterIndex);
+  // Opens a file named on the command line or dropped onto a window: as the
+  // file type its extension selects, else as its content shows; a file of
+  // neither kind is refused with a message.
+  void openFile(const std::string& path);
   // Takes the settings (never the cells, comment or date) of Default.lxm in
   // the current folder, when there is one.
   void readSettingsAtStartup();
@@ -43,6 +47,7 @@ class FileCommands {
                                             std::vector<platform::FileFilter> filters,
                                             int filterIndex) const;
   void savePicture();
+  // Each reads the file at lastFilePath_ as it stands.
   void loadLifeXml();
   void loadLifeFile();
   void loadPicture();

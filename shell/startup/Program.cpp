@@ -5,6 +5,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QScreen>
+#include <QTimer>
 #include <QTranslator>
 #include <QWindow>
 #include <algorithm>
@@ -16,6 +17,7 @@
 #include "shell/metadata/DateNow.h"
 #include "shell/metadata/SourceLink.h"
 #include "shell/panel/ControlPanel.h"
+#include "shell/startup/FileDrops.h"
 #include "shell/startup/ToolWindow.h"
 #include "view/FieldView.h"
 
@@ -73,10 +75,18 @@ Program::Program(platform::MessageBoxes& messages, platform::DesktopServices& de
                                                  fileDialogs, messages_);
   hooks.save = [this] { fileCommands_->saveCommand(); };
   hooks.load = [this] { fileCommands_->loadCommand(); };
+  // As after the load command, the main window is active after a drop.
+  fileDrops_ = std::make_unique<FileDropFilter>(
+      std::vector<QWidget*>{mainWindow_.get(), controlPanel_}, [this](const std::string& path) {
+        openFile(path);
+        mainWindow_->activateWindow();
+      });
+  qApp->installEventFilter(fileDrops_.get());
   fileCommands_->readSettingsAtStartup();
 }
 
 Program::~Program() {
+  qApp->removeEventFilter(fileDrops_.get());
   qApp->removeEventFilter(accelerators_.get());
 }
 
@@ -85,6 +95,10 @@ void Program::show() {
   mainWindow_->show();
   controlPanel_->show();
   controlPanel_->activateWindow();
+}
+
+void Program::openFile(const std::string& path) {
+  fileCommands_->openFile(path);
 }
 
 namespace {
@@ -105,7 +119,7 @@ void installGermanQtTexts(QApplication& application) {
 
 }  // namespace
 
-int runProgram() {
+int runProgram(const std::string& file) {
   auto& application = *qApp;
   installGermanQtTexts(static_cast<QApplication&>(application));
   platform::DialogMessageBoxes messages;
@@ -120,6 +134,11 @@ int runProgram() {
     return 0;
   }
   program.show();
+  if (!file.empty()) {
+    // From the running event loop, so that a message about the file stands
+    // above the shown windows.
+    QTimer::singleShot(0, [&program, &file] { program.openFile(file); });
+  }
   QApplication::exec();
   return 0;
 }

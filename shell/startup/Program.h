@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "engine/CellGrid.h"
 #include "engine/Random.h"
@@ -15,6 +16,7 @@ class ControlPanel;
 class FieldView;
 class SimulationDriver;
 class FileCommands;
+class FileDropFilter;
 class ToolWindow;
 
 // The whole program: the field, the three windows and the keyboard
@@ -33,6 +35,10 @@ class Program {
   // panel is active.
   void show();
 
+  // Opens a file given on the command line or dropped onto a window, as the
+  // load command reads the file type that its extension or content shows.
+  void openFile(const std::string& path);
+
   LifeField& field() { return field_; }
   FieldView& mainWindow() { return *mainWindow_; }
   ControlPanel& controlPanel() { return *controlPanel_; }
@@ -50,9 +56,11 @@ class Program {
   std::unique_ptr<AcceleratorFilter> accelerators_;
   std::unique_ptr<SimulationDriver> driver_;
   std::unique_ptr<FileCommands> fileCommands_;
+  std::unique_ptr<FileDropFilter> fileDrops_;
 };
 
-// Start-up and the event loop; the exit code is always 0.
-int runProgram();
+// Start-up and the event loop, opening `file` (when not empty) once the
+// windows are shown; the exit code is always 0.
+int runProgram(const std::string& file);
 
 }  // namespace orvalis
