@@ -108,6 +108,7 @@ class OpeningFilesTest : public QObject, test::ProgramFixture {
          "bild.JPEG as 2"},
         {"bild.Png", white, "", "bild.Png as 2"},
         {"bild.bmp", test::bmpBytes(test::solidImage(8, 8, {255, 255, 255})), "", "bild.bmp as 2"},
+        {"blinker.RLE", "x = 3, y = 1, rule = B3/S23:P3,3\n3o!\n", "", "blinker.RLE as 3"},
         // Without a telling extension the content decides; the name stays.
         {"muster", test::blinkerLifeXml, "", "muster as 1"},
         {"foto.dat", white, "", "foto.dat as 2"},
