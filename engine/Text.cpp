@@ -44,6 +44,14 @@ std::string filePart(std::string_view path) {
   return std::string(separator == std::string_view::npos ? path : path.substr(separator + 1));
 }
 
+std::string pathExtension(std::string_view path) {
+  const std::size_t dot = path.rfind('.');
+  if (dot == std::string_view::npos || path.find_first_of("/\\", dot) != std::string_view::npos) {
+    return {};
+  }
+  return std::string(path.substr(dot + 1));
+}
+
 std::string lowerCase(std::string_view text) {
   std::string result(text);
   for (char& c : result) {

@@ -18,6 +18,10 @@ std::string decimalText(long long value);
 // The text after the last slash or backslash of a path, extension included.
 std::string filePart(std::string_view path);
 
+// The text after the path's last dot, when no slash or backslash follows it;
+// else empty.
+std::string pathExtension(std::string_view path);
+
 // Lower case as the program compares names: A-Z and the bytes 0xC0 to 0xDE
 // each move up by 32, every other byte stays.
 std::string lowerCase(std::string_view text);

@@ -32,10 +32,6 @@ void applyPictureOptions(const CliArguments& arguments, GadgetAccess& gadgets) {
   }
 }
 
-StepSettings stepSettings(SettingsRecord& settings) {
-  return {visibleFieldSize(settings), settings.gadgetValue(GadgetId::InfiniteCheck) != 0};
-}
-
 int fail(std::ostream& err, const std::string& path, const std::string& message) {
   err << "orvalis-cli: " << path << ": " << message << '\n';
   return exitFileFailed;

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <string_view>
 
+#include "engine/Text.h"
 #include "tools/PatternFiles.h"
 
 namespace orvalis::cli {
@@ -171,7 +172,7 @@ class Parser {
 
   // What the output file's name must end in, or nothing when that is wrong.
   std::optional<std::string> outputProblem() const {
-    const std::string kind = lowerCaseExtension(result_.output);
+    const std::string kind = lowerCase(pathExtension(result_.output));
     switch (result_.command) {
       case CliCommand::Render:
         return kind == "png" ? std::nullopt

@@ -30,16 +30,8 @@ CommunityFormat communityFormat(const std::string& path) {
 
 }  // namespace
 
-std::string lowerCaseExtension(const std::string& path) {
-  const std::size_t dot = path.rfind('.');
-  if (dot == std::string::npos || path.find_first_of("/\\", dot) != std::string::npos) {
-    return {};
-  }
-  return lowerCase(path.substr(dot + 1));
-}
-
 PatternFormat patternFormat(const std::string& path) {
-  const std::string kind = lowerCaseExtension(path);
+  const std::string kind = lowerCase(pathExtension(path));
   if (kind == "lif") {
     return PatternFormat::LifeFile;
   }

@@ -10,10 +10,6 @@ namespace orvalis::cli {
 
 enum class PatternFormat { LifeFile, LifeXml, Rle, Plaintext, Picture };
 
-// The text after the path's last dot, when no slash follows it, in lower
-// case; else empty.
-std::string lowerCaseExtension(const std::string& path);
-
 // By the path's extension, in any case: .lif, .lxm, .rle and .cells are
 // patterns, any other file is taken for a picture.
 PatternFormat patternFormat(const std::string& path);

@@ -4,10 +4,12 @@
 
 namespace orvalis::cli {
 
+StepSettings stepSettings(SettingsRecord& settings) {
+  return {visibleFieldSize(settings), settings.gadgetValue(GadgetId::InfiniteCheck) != 0};
+}
+
 void advanceOneStep(Session& session) {
-  const StepSettings settings{visibleFieldSize(session.settings),
-                              session.settings.gadgetValue(GadgetId::InfiniteCheck) != 0};
-  advanceGeneration(session.field, settings, nullptr);
+  advanceGeneration(session.field, stepSettings(session.settings), nullptr);
 }
 
 }  // namespace orvalis::cli

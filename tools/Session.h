@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/CellGrid.h"
+#include "engine/GenerationStep.h"
 #include "engine/SettingsRecord.h"
 
 namespace orvalis::cli {
@@ -17,5 +18,8 @@ struct Session {
 // leaving the coming births and deaths as marks; every further call
 // applies one generation and judges the next.
 void advanceOneStep(Session& session);
+
+// The session's visible size and wrapping, as the step reads them.
+StepSettings stepSettings(SettingsRecord& settings);
 
 }  // namespace orvalis::cli

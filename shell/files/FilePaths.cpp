@@ -17,15 +17,6 @@ bool isForbiddenInName(char c) {
 
 }  // namespace
 
-std::string pathExtension(std::string_view path) {
-  const std::size_t dot = path.rfind('.');
-  if (dot == std::string_view::npos ||
-      path.find_first_of(separators, dot) != std::string_view::npos) {
-    return {};
-  }
-  return std::string(path.substr(dot + 1));
-}
-
 void addExtension(std::string& path, std::string_view extension) {
   if (pathExtension(path).empty()) {
     path += extension;

@@ -9,10 +9,6 @@ namespace orvalis {
 // The rules by which the file commands treat paths. A path's separators are
 // the slash and the backslash.
 
-// The text after the path's last dot, when no separator follows it; else
-// empty.
-std::string pathExtension(std::string_view path);
-
 // Appends `extension` (".lxm") unless the path has an extension already.
 void addExtension(std::string& path, std::string_view extension);
 

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "engine/GenerationStep.h"
+#include "engine/Text.h"
 #include "shell/driver/SimulationDriver.h"
 #include "shell/files/FilePaths.h"
 #include "tests/files/PatternExamples.h"
