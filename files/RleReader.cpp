@@ -70,6 +70,13 @@ std::optional<Header> header(std::string_view line) {
   return parsed;
 }
 
+// A position far off every grid places nothing whatever its size, so it is
+// held in a range where adding a grid's size cannot overflow.
+ReadPattern::Position position(std::string_view x, std::string_view y) {
+  constexpr long long farOff = 1LL << 40;
+  return {std::clamp(numberValue(x), -farOff, farOff), std::clamp(numberValue(y), -farOff, farOff)};
+}
+
 // "Pos=-12,5" anywhere in a "#CXRLE" line.
 std::optional<ReadPattern::Position> xrlePosition(std::string_view line) {
   const std::size_t pos = line.find("Pos=");
@@ -81,8 +88,7 @@ std::optional<ReadPattern::Position> xrlePosition(std::string_view line) {
   if (comma == std::string_view::npos) {
     return std::nullopt;
   }
-  return ReadPattern::Position{numberValue(numbers.substr(0, comma)),
-                               numberValue(numbers.substr(comma + 1))};
+  return position(numbers.substr(0, comma), numbers.substr(comma + 1));
 }
 
 // "#P 3 -4": two numbers apart by blanks.
@@ -92,7 +98,7 @@ std::optional<ReadPattern::Position> oldPosition(std::string_view text) {
   if (gap == std::string_view::npos) {
     return std::nullopt;
   }
-  return ReadPattern::Position{numberValue(text.substr(0, gap)), numberValue(text.substr(gap))};
+  return position(text.substr(0, gap), text.substr(gap));
 }
 
 void readHashLine(std::string_view line, ReadPattern& pattern) {

@@ -185,6 +185,11 @@ TEST(RleReading, RulesGridsAndPlacement) {
       {"#P 0 0\nx = 1, y = 1, rule = B3/S23:t7,5\no!", {7, 5}, true, {{3, 2}}},
       // Cells placed outside a grid too small for them are lost.
       {"#CXRLE Pos=2,0\nx = 2, y = 1, rule = B3/S23:P6,1\n2o!", {6, 1}, false, {{5, 0}}},
+      {"#CXRLE Pos=-1,99999999999999999999\nx = 1, y = 1, rule = B3/S23:P6,2\no!",
+       {6, 2},
+       false,
+       {}},
+      {"#P 99999999999999999999 0\nx = 1, y = 1, rule = B3/S23:T6,1\no!", {6, 1}, true, {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
