@@ -177,16 +177,19 @@ void BitField::step() {
   counted_.swap(next_);
 }
 
-void BitField::storeInto(LifeField& field) const {
+void BitField::writeStates(CellGrid& cells) const {
   for (int x = 0; x < size_.columns; ++x) {
     for (int y = 0; y < size_.rows; ++y) {
       const std::size_t row = wordAt(y + 1);
       if (bitAt(open_, row, x + 1)) {
-        field.cells.at(x, y).state =
-            bitAt(counted_, row, x + 1) ? CellState::Alive : CellState::Dead;
+        cells.at(x, y).state = bitAt(counted_, row, x + 1) ? CellState::Alive : CellState::Dead;
       }
     }
   }
+}
+
+void BitField::storeInto(LifeField& field) const {
+  writeStates(field.cells);
   // The marks the last step of the protocol would have left.
   generationStep(field.cells, {size_, wrapEdges_}, true, nullptr);
   field.fieldEdited = false;

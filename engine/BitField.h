@@ -35,6 +35,10 @@ class BitField {
   // keep their state bytes.
   void storeInto(LifeField& field) const;
 
+  // Writes the current generation's states into the cells of ordinary
+  // cells, touching nothing else: enough to paint it without the preview.
+  void writeStates(CellGrid& cells) const;
+
   // Cells in state 1 and in state 2.
   long long livingCount() const;
   long long staticCount() const { return staticCount_; }

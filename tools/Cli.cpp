@@ -10,11 +10,11 @@
 #include "files/picture/PngWriter.h"
 #include "tools/CliArguments.h"
 #include "tools/FieldPictures.h"
-#include "tools/GenerationLoop.h"
 #include "tools/HeadlessRun.h"
 #include "tools/PatternFiles.h"
 #include "tools/PatternInfo.h"
 #include "tools/PopulationFile.h"
+#include "tools/ProgressLine.h"
 #include "tools/Session.h"
 #include "tools/StopRequest.h"
 

@@ -205,6 +205,9 @@ class Parser {
     if (steps() && !generationsGiven_) {
       return std::string("run and animate need --generations N");
     }
+    if (result_.gridLines && result_.cellSize == 1) {
+      return std::string("--grid needs a --cell-size of at least 2");
+    }
     return result_;
   }
 
@@ -244,8 +247,8 @@ std::string usageText() {
          "infinite option; static cells are written as living, blocked ones as dead.\n"
          "\n"
          "render draws the field as the program shows it, cells of --cell-size pixels\n"
-         "(1 to 64, default 4; one of them is the line between cells), with --grid\n"
-         "lines or a frame; --preview shows the coming births (light grey) and deaths\n"
+         "(1 to 64, default 4; from 2 on, one of them is the line between cells), with\n"
+         "--grid lines or a frame; --preview shows the coming births (light grey) and deaths\n"
          "(dark red). animate writes a looping GIF of the field and the N generations\n"
          "after it, each shown for --delay milliseconds (default the file's interval,\n"
          "at least 20). Ctrl+C stops run and animate without writing anything.\n";

@@ -6,6 +6,7 @@
 #include "files/FileMessages.h"
 #include "files/picture/GifAnimation.h"
 #include "files/picture/RgbPicture.h"
+#include "tools/HeadlessRun.h"
 #include "view/FieldImage.h"
 
 namespace orvalis::cli {
@@ -32,8 +33,13 @@ std::variant<FieldLayout, std::string> layOutPicture(Session& session, const Pic
   return layout;
 }
 
-FieldImageStyle imageStyle(const PictureStyle& style, bool preview) {
-  return {style.gridLines, preview};
+QImage drawField(const CellGrid& cells, const FieldLayout& layout, const PictureStyle& style,
+                 bool preview) {
+  // One pixel a cell leaves no room for the view's gap between cells.
+  if (style.cellSize == 1) {
+    return cellPixelImage(cells, {layout.columns, layout.rows}, preview);
+  }
+  return fieldImage(cells, layout, {style.gridLines, preview});
 }
 
 }  // namespace
@@ -47,8 +53,7 @@ std::variant<QImage, std::string> renderPicture(Session& session, const PictureS
   if (preview) {
     advanceOneStep(session);
   }
-  QImage image =
-      fieldImage(session.field.cells, std::get<FieldLayout>(layout), imageStyle(style, preview));
+  QImage image = drawField(session.field.cells, std::get<FieldLayout>(layout), style, preview);
   if (image.isNull()) {
     return pictureSaveFailedMessage().text;
   }
@@ -73,25 +78,16 @@ Animation animateField(Session& session, const AnimationPlan& plan, ProgressLine
                            static_cast<int>(session.settings.gadgetValue(GadgetId::IntervalSpin))));
   const auto gif = GifAnimation::create(area.width(), area.height());
   bool encoded = gif != nullptr;
-  const auto addFrame = [&] {
+  // Frame 0 is the field as loaded.
+  const GenerationObserver frame = [&](long long generation, const BitField& field) {
+    field.writeStates(session.field.cells);
     encoded = encoded &&
-              gif->addFrame(fieldImage(session.field.cells, layout, imageStyle(plan.style, false)),
-                            delayMs);
+              gif->addFrame(drawField(session.field.cells, layout, plan.style, false), delayMs);
+    progress.update(generation);
+    return encoded && !stop.requested();
   };
-  // Judging the loaded cells changes none of them: frame 0 is the field as
-  // loaded.
-  advanceOneStep(session);
-  addFrame();
-  const bool complete = runGenerations(
-      plan.generations,
-      [&](long long) {
-        if (encoded) {
-          advanceOneStep(session);
-          addFrame();
-        }
-      },
-      progress, stop);
-  if (!complete) {
+  runHeadless(session.field, stepSettings(session.settings), plan.generations, false, frame);
+  if (stop.requested()) {
     return {};  // stopped: the caller knows
   }
   auto bytes = encoded ? gif->finish() : std::nullopt;

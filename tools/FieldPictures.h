@@ -5,8 +5,9 @@
 #include <string>
 #include <variant>
 
-#include "tools/GenerationLoop.h"
+#include "tools/ProgressLine.h"
 #include "tools/Session.h"
+#include "tools/StopRequest.h"
 
 namespace orvalis::cli {
 

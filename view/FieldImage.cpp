@@ -1,5 +1,6 @@
 #include "view/FieldImage.h"
 
+#include "view/FieldPalette.h"
 #include "view/FieldRenderer.h"
 
 namespace orvalis {
@@ -39,6 +40,24 @@ QImage fieldImage(const CellGrid& cells, const FieldLayout& layout, const FieldI
   decoration.previewMarks = style.previewMarks;
   renderField(image, area, cells, layout, decoration);
   return area.topLeft().isNull() ? image : image.copy(area);
+}
+
+QImage cellPixelImage(const CellGrid& cells, FieldSize size, bool previewMarks) {
+  size = size.clamped();
+  QImage image(size.columns, size.rows, QImage::Format_RGB32);
+  if (image.isNull()) {
+    return {};
+  }
+  for (int y = 0; y < size.rows; ++y) {
+    auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < size.columns; ++x) {
+      const Cell& cell = cells.at(x, y);
+      const QRgb colour =
+          previewMarks ? palette::cellColour(cell) : palette::stateColour(cell.state);
+      row[x] = colour != palette::notDrawn ? colour : palette::background;
+    }
+  }
+  return image;
 }
 
 }  // namespace orvalis

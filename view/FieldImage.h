@@ -30,4 +30,8 @@ FieldLayout pictureLayout(FieldSize size, int cellSize, bool gridLines);
 // A null image when the cells have no size.
 QImage fieldImage(const CellGrid& cells, const FieldLayout& layout, const FieldImageStyle& style);
 
+// The field at one pixel a cell, where the view's gap between cells leaves
+// nothing: each pixel in its cell's colour, without lines or frame.
+QImage cellPixelImage(const CellGrid& cells, FieldSize size, bool previewMarks);
+
 }  // namespace orvalis

@@ -190,9 +190,20 @@ TEST(OrvalisCli, AnimationOfAGliderShowsEveryGenerationOfRun) {
   }
   EXPECT_NE(shown.frames[1], shown.frames[0]);
 
-  // Without --delay the file's interval (1 s) sets the pace.
+  // Without --delay the file's interval (1 s) sets the pace. At one pixel a
+  // cell each pixel has the colour of its cell's fill.
   ASSERT_EQ(cli({"animate", start, gif, "--generations=2", "--cell-size=1"}).code, exitSuccess);
-  EXPECT_EQ(showAnimation(gif).delays, (std::vector<int>{100, 100, 100}));
+  const ShownAnimation small = showAnimation(gif);
+  EXPECT_EQ(small.delays, (std::vector<int>{100, 100, 100}));
+  for (std::size_t k = 0; k < small.frames.size(); ++k) {
+    ASSERT_EQ(small.frames[k].size(), QSize(16, 16));
+    for (int y = 0; y < 16; ++y) {
+      for (int x = 0; x < 16; ++x) {
+        ASSERT_EQ(small.frames[k].pixel(x, y), shown.frames[k].pixel(4 * x + 1, 4 * y + 1))
+            << "frame " << k << " cell " << x << "," << y;
+      }
+    }
+  }
 }
 
 TEST(OrvalisCli, PicturesThatCannotBeMadeLeaveTheOldFile) {
@@ -460,6 +471,7 @@ TEST(OrvalisCli, WrongArgumentsGiveTheUsage) {
            {"render", "a.lxm", "b.gif"},
            {"render", "a.lxm", "b.png", "--cell-size", "65"},
            {"render", "a.lxm", "b.png", "--cell-size", "0"},
+           {"render", "a.lxm", "b.png", "--cell-size", "1", "--grid"},
            {"render", "a.lxm", "b.png", "--delay", "100"},
            {"animate", "a.lxm", "b.gif"},
            {"animate", "a.lxm", "b.png", "--generations", "3"},

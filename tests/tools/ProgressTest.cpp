@@ -19,7 +19,7 @@
 #include "files/LifeXmlWriter.h"
 #include "tests/support/TempFolder.h"
 #include "tools/Cli.h"
-#include "tools/GenerationLoop.h"
+#include "tools/ProgressLine.h"
 
 extern char** environ;
 
@@ -53,24 +53,6 @@ TEST(ProgressLine, AppearsAfterASecondAtMostTenTimesASecondAndIsWipedAtTheEnd) {
   // Not a terminal: nothing, however long it takes.
   ProgressLine quiet(nullptr, 10, [&] { return now += 10s; });
   quiet.update(5);
-}
-
-TEST(ProgressLine, GenerationsStopAtCtrlC) {
-  const StopRequest stop;
-  ProgressLine progress(nullptr, 100);
-  long long last = 0;
-  EXPECT_FALSE(runGenerations(
-      100,
-      [&](long long generation) {
-        last = generation;
-        if (generation == 7) {
-          std::raise(SIGINT);
-        }
-      },
-      progress, stop));
-  EXPECT_EQ(last, 7);
-  EXPECT_TRUE(runGenerations(
-      3, [](long long) {}, progress, StopRequest()));
 }
 
 // orvalis-cli as the user starts it, its error output going to `errorFd`.

@@ -3,9 +3,6 @@
 #include <chrono>
 #include <functional>
 #include <ostream>
-#include <string>
-
-#include "tools/StopRequest.h"
 
 namespace orvalis::cli {
 
@@ -35,11 +32,5 @@ class ProgressLine {
   std::chrono::steady_clock::time_point lastShown_;
   std::size_t shownLength_ = 0;
 };
-
-// Calls `generation` with 1, 2, ... up to `count`, reporting each finished
-// one to `progress`, and ends early when a stop is requested. Returns
-// whether all of them ran.
-bool runGenerations(long long count, const std::function<void(long long)>& generation,
-                    ProgressLine& progress, const StopRequest& stop);
 
 }  // namespace orvalis::cli

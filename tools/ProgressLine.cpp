@@ -1,4 +1,6 @@
-#include "tools/GenerationLoop.h"
+#include "tools/ProgressLine.h"
+
+#include <string>
 
 namespace orvalis::cli {
 namespace {
@@ -40,18 +42,6 @@ void ProgressLine::update(long long done) {
              << std::string(shownLength_ > line.size() ? shownLength_ - line.size() : 0, ' ')
              << std::flush;
   shownLength_ = std::max(shownLength_, line.size());
-}
-
-bool runGenerations(long long count, const std::function<void(long long)>& generation,
-                    ProgressLine& progress, const StopRequest& stop) {
-  for (long long done = 1; done <= count; ++done) {
-    if (stop.requested()) {
-      return false;
-    }
-    generation(done);
-    progress.update(done);
-  }
-  return !stop.requested();
 }
 
 }  // namespace orvalis::cli
