@@ -12,6 +12,11 @@ namespace orvalis {
 // file, which both the writer and the reader handle without the general XML
 // machinery.
 
+// How every LifeXML file that the writer makes begins: UTF-8, without a
+// document type that could add attributes or entities to the cells.
+inline constexpr std::string_view writtenLifeXmlStart =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n\r\n<Orvalis>";
+
 // Appends the line of the cell element `name` (F, S or E) at (x, y).
 void appendCellLine(std::string& text, char name, int x, int y);
 

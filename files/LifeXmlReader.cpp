@@ -242,15 +242,13 @@ class PieceFeeder {
 };
 
 // Where the cell lines of a file that this program wrote would begin: after
-// the first `<Fields>`, in a file that starts as the writer starts it. So it
-// is UTF-8, and has no document type that could add attributes or entities.
+// the first `<Fields>`, in a file that starts as the writer starts it.
 std::optional<std::size_t> writtenCellLines(std::string_view content) {
-  constexpr std::string_view start = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n\r\n<Orvalis>";
   constexpr std::string_view fieldsTag = "<Fields>";
-  if (content.substr(0, start.size()) != start) {
+  if (!content.starts_with(writtenLifeXmlStart)) {
     return std::nullopt;
   }
-  const std::size_t tag = content.find(fieldsTag, start.size());
+  const std::size_t tag = content.find(fieldsTag, writtenLifeXmlStart.size());
   if (tag == std::string_view::npos) {
     return std::nullopt;
   }

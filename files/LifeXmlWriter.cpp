@@ -157,7 +157,7 @@ void writeCells(XmlText& xml, FieldSize size, const CellGrid& grid) {
 std::string lifeXmlText(GadgetAccess& gadgets, const CellGrid& grid) {
   const FieldSize size = visibleFieldSize(gadgets);
   XmlText xml;
-  xml.raw("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n\r\n<Orvalis>");
+  xml.raw(writtenLifeXmlStart);
   xml.emptyElement(2, "Interval", {{"ms", gadgetTextForXml(gadgets, GadgetId::IntervalSpin)}});
   xml.emptyElement(2, "Dimensions",
                    {{"x", decimalText(size.columns)}, {"y", decimalText(size.rows)}});

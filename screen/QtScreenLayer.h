@@ -11,8 +11,8 @@ namespace orvalis {
 
 // The presentation on the primary display: a window in the window manager's
 // full-screen state (a maximised one where full screen cannot be had) that
-// shows the back buffer once a display refresh. It is modal, so the other windows repaint
-// but take no input meanwhile.
+// shows the back buffer once a display refresh. It is modal, so the other
+// windows repaint but take no input meanwhile.
 class QtScreenLayer : public ScreenLayer {
  public:
   QtScreenLayer() = default;

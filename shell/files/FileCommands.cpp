@@ -126,9 +126,9 @@ void FileCommands::saveCommand() {
   if (asPicture) {
     givePatternExtension(lastFilePath_, ".png", {"lif", "lxm", "rle", "cells"});
   } else if (asLifeXml) {
-    givePatternExtension(lastFilePath_, ".lxm", "lif");
+    givePatternExtension(lastFilePath_, ".lxm", {"lif"});
   } else {
-    givePatternExtension(lastFilePath_, ".lif", "lxm");
+    givePatternExtension(lastFilePath_, ".lif", {"lxm"});
   }
   if (somethingExistsAt(lastFilePath_) &&
       tell(overwriteQuestion()) != platform::MessageAnswer::Yes) {

@@ -24,11 +24,6 @@ void addExtension(std::string& path, std::string_view extension) {
 }
 
 void givePatternExtension(std::string& path, std::string_view extension,
-                          std::string_view replaced) {
-  givePatternExtension(path, extension, {replaced});
-}
-
-void givePatternExtension(std::string& path, std::string_view extension,
                           std::initializer_list<std::string_view> replaced) {
   const std::string current = lowerCase(pathExtension(path));
   if (std::ranges::find(replaced, current) != replaced.end()) {

@@ -12,11 +12,9 @@ namespace orvalis {
 // Appends `extension` (".lxm") unless the path has an extension already.
 void addExtension(std::string& path, std::string_view extension);
 
-// Gives a pattern file the extension of its format: the other format's
-// extension `replaced` ("lif", any case) is swapped for `extension`
-// (".lxm"), and a path without extension gets it; any other extension stays.
-void givePatternExtension(std::string& path, std::string_view extension, std::string_view replaced);
-// The same with several extensions that give way.
+// Gives a file the extension of its format: another format's extension
+// among `replaced` ("lif", any case) is swapped for `extension` (".lxm"),
+// and a path without extension gets it; any other extension stays.
 void givePatternExtension(std::string& path, std::string_view extension,
                           std::initializer_list<std::string_view> replaced);
 

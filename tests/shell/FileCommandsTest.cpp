@@ -77,9 +77,9 @@ class FileCommandsTest : public QObject, test::ProgramFixture {
   void pathRules() {
     const auto patternPath = [](std::string path, bool asLifeXml) {
       if (asLifeXml) {
-        givePatternExtension(path, ".lxm", "lif");
+        givePatternExtension(path, ".lxm", {"lif"});
       } else {
-        givePatternExtension(path, ".lif", "lxm");
+        givePatternExtension(path, ".lif", {"lxm"});
       }
       return path;
     };
