@@ -66,8 +66,8 @@ CommandLine readCommandLine(const QStringList& arguments) {
   }
   parser.addPositionalArgument(
       QStringLiteral("FILE"),
-      QStringLiteral("The pattern to open: LifeXML (.lxm), Life file (.lif), or a picture "
-                     "(JPEG, PNG, BMP) to turn into cells."),
+      QStringLiteral("The pattern to open: LifeXML (.lxm), Life file (.lif), RLE (.rle), "
+                     "plaintext (.cells), or a picture (JPEG, PNG, BMP) to turn into cells."),
       QStringLiteral("[FILE]"));
 
   // Without an application object the parser does not know the program's
