@@ -17,7 +17,7 @@
 #include "engine/BitField.h"
 #include "engine/FieldCommands.h"
 #include "engine/SettingsRecord.h"
-#include "files/LifeXmlWriter.h"
+#include "files/lifexml/LifeXmlWriter.h"
 
 extern char** environ;
 

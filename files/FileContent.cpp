@@ -1,9 +1,7 @@
 #include "files/FileContent.h"
 
-#include "files/LifeXmlApply.h"
-#include "files/LifeXmlReader.h"
-#include "files/RegularFile.h"
-#include "files/picture/PictureLoader.h"
+#include "files/io/RegularFile.h"
+#include "files/lifexml/LifeXmlReader.h"
 
 namespace orvalis {
 namespace {
@@ -17,17 +15,14 @@ constexpr std::size_t examinedBytes = 4 * xmlPieceBytes;
 FileContent recogniseContent(const std::string& path) {
   const auto start = readRegularFileStart(path, examinedBytes);
   if (!start) {
-    return FileContent::Unreadable;
+    return {ContentVerdict::Unreadable};
   }
-  if (looksLikePicture(*start)) {
-    return FileContent::Picture;
+  for (const FileFormat* format : loadFormats()) {
+    if (format->recognises && format->recognises(*start)) {
+      return {ContentVerdict::Recognised, format};
+    }
   }
-  // The parser stops where the examined bytes end; a root element that
-  // started before holds.
-  if (const auto document = parseLifeXml(*start); document && hasLifeXmlRoot(*document)) {
-    return FileContent::LifeXml;
-  }
-  return FileContent::Other;
+  return {ContentVerdict::Other};
 }
 
 }  // namespace orvalis

@@ -3,46 +3,46 @@
 namespace orvalis {
 namespace {
 
-platform::UserMessage fileError(const std::string& text) {
-  return {text, "Orvalis", platform::MessageIcon::Error, platform::MessageButtons::Ok};
+UserMessage fileError(const std::string& text) {
+  return {text, "Orvalis", MessageIcon::Error, MessageButtons::Ok};
 }
 
 }  // namespace
 
-platform::UserMessage lifeXmlSaveFailedMessage() {
+UserMessage lifeXmlSaveFailedMessage() {
   return fileError("XML - Datei konnte nicht erstellt werden");
 }
 
-platform::UserMessage lifeFileSaveFailedMessage() {
+UserMessage lifeFileSaveFailedMessage() {
   return fileError("Datei konnte nicht erstellt werden");
 }
 
-platform::UserMessage lifeXmlLoadFailedMessage() {
+UserMessage lifeXmlLoadFailedMessage() {
   return fileError("XML - Datei konnte nicht geladen werden");
 }
 
-platform::UserMessage lifeFileLoadFailedMessage() {
+UserMessage lifeFileLoadFailedMessage() {
   return fileError("Datei konnte nicht geladen werden");
 }
 
-platform::UserMessage unsupportedRuleMessage(const std::string& rule) {
+UserMessage unsupportedRuleMessage(const std::string& rule) {
   return fileError("Regel wird nicht unterstützt: " + rule);
 }
 
-platform::UserMessage patternTooLargeMessage() {
+UserMessage patternTooLargeMessage() {
   return fileError("Muster ist größer als 500 × 500 Zellen");
 }
 
-platform::UserMessage fixedCellsQuestion() {
+UserMessage fixedCellsQuestion() {
   return {"Statische und leere Zellen werden als lebende und tote Zellen gespeichert. Fortfahren?",
-          "Orvalis", platform::MessageIcon::Question, platform::MessageButtons::YesNo};
+          "Orvalis", MessageIcon::Question, MessageButtons::YesNo};
 }
 
-platform::UserMessage pictureSaveFailedMessage() {
+UserMessage pictureSaveFailedMessage() {
   return fileError("Bild konnte nicht erstellt werden");
 }
 
-platform::UserMessage unknownFileFormatMessage() {
+UserMessage unknownFileFormatMessage() {
   return fileError("Unbekanntes Dateiformat");
 }
 

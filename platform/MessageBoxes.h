@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/UserMessage.h"
+#include "engine/UserMessage.h"
 
 class QWidget;
 

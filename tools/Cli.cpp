@@ -6,7 +6,7 @@
 #include "engine/Gadgets.h"
 #include "engine/SettingsRecord.h"
 #include "files/FileMessages.h"
-#include "files/SafeSave.h"
+#include "files/io/SafeSave.h"
 #include "files/picture/PngWriter.h"
 #include "tools/CliArguments.h"
 #include "tools/FieldPictures.h"

@@ -181,10 +181,10 @@ class Parser {
         return kind == "gif" ? std::nullopt
                              : std::optional<std::string>("the output file must end in .gif");
       default:
-        return patternFormat(result_.output) == PatternFormat::Picture
-                   ? std::optional<std::string>(
-                         "the output file must end in .lif, .lxm, .rle or .cells")
-                   : std::nullopt;
+        return namesPatternFile(result_.output)
+                   ? std::nullopt
+                   : std::optional<std::string>(
+                         "the output file must end in .lif, .lxm, .rle or .cells");
     }
   }
 

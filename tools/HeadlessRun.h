@@ -19,10 +19,10 @@ struct RunOutcome {
   bool interrupted = false;
 };
 
-// Advances the field on bit planes by up to `generations`, leaving it as
-// that many further calls of the stepping protocol would (the first after a
-// load only judges). With `untilStable` the run ends at the first generation
-// whose field equals an earlier one.
+// Advances the field on bit planes by up to `generations` generations,
+// leaving it as the program shows it after that many: one call of the
+// stepping protocol more, as the first after a load only judges. With `untilStable` the run ends at
+// the first generation whose field equals an earlier one.
 RunOutcome runHeadless(LifeField& field, const StepSettings& settings, long long generations,
                        bool untilStable, const GenerationObserver& observer);
 

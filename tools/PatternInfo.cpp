@@ -4,7 +4,7 @@
 #include <ctime>
 
 #include "engine/Gadgets.h"
-#include "files/TextEncoding.h"
+#include "files/io/TextEncoding.h"
 
 namespace orvalis::cli {
 namespace {

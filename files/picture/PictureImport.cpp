@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "engine/Gadgets.h"
-#include "files/TextEncoding.h"
+#include "files/io/TextEncoding.h"
 #include "files/picture/PictureLoader.h"
 #include "files/picture/Resample.h"
 

@@ -1,6 +1,6 @@
 #include "files/picture/PictureLoader.h"
 
-#include "files/RegularFile.h"
+#include "files/io/RegularFile.h"
 #include "files/picture/BmpDecoder.h"
 #include "files/picture/JpegDecoder.h"
 #include "files/picture/PngDecoder.h"

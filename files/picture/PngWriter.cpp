@@ -3,7 +3,7 @@
 #include <QBuffer>
 #include <QImageWriter>
 
-#include "files/SafeSave.h"
+#include "files/io/SafeSave.h"
 
 namespace orvalis {
 

@@ -4,14 +4,11 @@
 #include <filesystem>
 #include <optional>
 
-#include "engine/Text.h"
-#include "files/ExportedPattern.h"
 #include "files/FileContent.h"
+#include "files/FileFormats.h"
 #include "files/FileMessages.h"
-#include "files/LifeFile.h"
-#include "files/LifeXmlReader.h"
-#include "files/LifeXmlWriter.h"
-#include "files/picture/PictureImport.h"
+#include "files/community/ExportedPattern.h"
+#include "files/lifexml/LifeXmlReader.h"
 #include "files/picture/PngWriter.h"
 #include "shell/files/FilePaths.h"
 #include "view/FieldImage.h"
@@ -20,61 +17,19 @@
 namespace orvalis {
 namespace {
 
-// The entries of the dialogs' file-type lists.
-constexpr int lifeFileFilter = 0;
-constexpr int lifeXmlFilter = 1;
-constexpr int pictureFilter = 2;
-constexpr int rleLoadFilter = 3;
-constexpr int plaintextLoadFilter = 4;
-constexpr int rleSaveFilter = 2;
-constexpr int plaintextSaveFilter = 3;
-constexpr int pngPictureFilter = 4;
-
-// The file type that a file's extension, in any case, selects for opening it
-// by its name alone.
-std::optional<int> loadFilterForExtension(const std::string& path) {
-  struct Entry {
-    const char* extension;
-    int filterIndex;
-  };
-  static constexpr Entry table[] = {
-      {"lif", lifeFileFilter}, {"lxm", lifeXmlFilter},         {"jpg", pictureFilter},
-      {"jpeg", pictureFilter}, {"png", pictureFilter},         {"bmp", pictureFilter},
-      {"rle", rleLoadFilter},  {"cells", plaintextLoadFilter},
-  };
-  const std::string extension = lowerCase(pathExtension(path));
-  for (const Entry& entry : table) {
-    if (extension == entry.extension) {
-      return entry.filterIndex;
-    }
-  }
-  return std::nullopt;
-}
-
-// The save dialog always opens on LifeXML.
-constexpr int saveFilterIndex = lifeXmlFilter;
-
 constexpr const char* settingsFileName = "Default.lxm";
 
-std::vector<platform::FileFilter> patternFilters() {
-  return {{"Lifedatei", {"*.lif"}}, {"LifeXML", {"*.lxm"}}};
-}
-
-const platform::FileFilter rleFilter{"RLE", {"*.rle"}};
-const platform::FileFilter plaintextFilter{"Plaintext", {"*.cells"}};
-
-// The save dialog offers every pattern format, then a picture of the field.
-std::vector<platform::FileFilter> saveFilters() {
-  std::vector<platform::FileFilter> filters = patternFilters();
-  filters.push_back(rleFilter);
-  filters.push_back(plaintextFilter);
-  filters.push_back({"Bild", {"*.png"}});
+std::vector<platform::FileFilter> dialogFilters(const std::vector<const FileFormat*>& formats) {
+  std::vector<platform::FileFilter> filters;
+  for (const FileFormat* format : formats) {
+    filters.push_back({format->label, format->dialogPatterns});
+  }
   return filters;
 }
 
-platform::UserMessage overwriteQuestion() {
-  return {"Datei existiert bereits, überschreiben?", "Life", platform::MessageIcon::Question,
-          platform::MessageButtons::YesNo};
+UserMessage overwriteQuestion() {
+  return {"Datei existiert bereits, überschreiben?", "Life", MessageIcon::Question,
+          MessageButtons::YesNo};
 }
 
 // Anything at the path counts, a folder or a dangling link too: the user
@@ -93,7 +48,7 @@ FileCommands::FileCommands(LifeField& field, GadgetAccess& gadgets, FieldView& v
       view_(view),
       dialogs_(dialogs),
       messages_(messages),
-      loadFilterIndex_(lifeXmlFilter) {}
+      loadFilterIndex_(loadIndex(FormatId::LifeXml)) {}
 
 platform::FileDialogRequest FileCommands::dialogRequest(const char* title,
                                                         std::vector<platform::FileFilter> filters,
@@ -103,66 +58,35 @@ platform::FileDialogRequest FileCommands::dialogRequest(const char* title,
           std::move(proposal.fileName)};
 }
 
+// The chosen format's extension replaces another format's. Static and
+// blocked cells cannot be kept in a community format, which the user agrees
+// to first.
 void FileCommands::saveCommand() {
   const platform::FileDialogChoice choice =
       dialogs_.askSavePath(QApplication::activeWindow(),
-                           dialogRequest("Lifedatei speichern", saveFilters(), saveFilterIndex));
+                           dialogRequest("Lifedatei speichern", dialogFilters(saveFormats()),
+                                         saveIndex(FormatId::LifeXml)));
   lastFilePath_ = choice.path;
   if (lastFilePath_.empty()) {
     return;
   }
-  switch (choice.filterIndex) {
-    case rleSaveFilter:
-      saveCommunityFile(CommunityFormat::Rle);
-      return;
-    case plaintextSaveFilter:
-      saveCommunityFile(CommunityFormat::Plaintext);
-      return;
-    default:
-      break;
-  }
-  const bool asPicture = choice.filterIndex == pngPictureFilter;
-  const bool asLifeXml = choice.filterIndex == lifeXmlFilter;
-  if (asPicture) {
-    givePatternExtension(lastFilePath_, ".png", {"lif", "lxm", "rle", "cells"});
-  } else if (asLifeXml) {
-    givePatternExtension(lastFilePath_, ".lxm", {"lif"});
-  } else {
-    givePatternExtension(lastFilePath_, ".lif", {"lxm"});
-  }
-  if (somethingExistsAt(lastFilePath_) &&
-      tell(overwriteQuestion()) != platform::MessageAnswer::Yes) {
+  const std::vector<const FileFormat*> formats = saveFormats();
+  const FileFormat& format =
+      choice.filterIndex >= 0 && choice.filterIndex < static_cast<int>(formats.size())
+          ? *formats[choice.filterIndex]
+          : fileFormat(FormatId::LifeFile);
+  givePatternExtension(lastFilePath_, format.extension, extensionsGivingWay(format));
+  if (format.family == FormatFamily::Community && holdsFixedCells(gadgets_, field_.cells) &&
+      tell(fixedCellsQuestion()) != MessageAnswer::Yes) {
     return;
   }
-  if (asPicture) {
+  if (somethingExistsAt(lastFilePath_) && tell(overwriteQuestion()) != MessageAnswer::Yes) {
+    return;
+  }
+  if (!format.write) {
     savePicture();
-  } else if (asLifeXml) {
-    if (!writeLifeXml(lastFilePath_, gadgets_, field_.cells)) {
-      tell(lifeXmlSaveFailedMessage());
-    }
-  } else if (!writeLifeFile(lastFilePath_, gadgets_, field_.cells)) {
-    tell(lifeFileSaveFailedMessage());
-  }
-}
-
-// The other pattern formats' extensions give way to the chosen one's.
-// Static and blocked cells cannot be kept, which the user agrees to first.
-void FileCommands::saveCommunityFile(CommunityFormat format) {
-  if (format == CommunityFormat::Rle) {
-    givePatternExtension(lastFilePath_, ".rle", {"lif", "lxm", "cells"});
-  } else {
-    givePatternExtension(lastFilePath_, ".cells", {"lif", "lxm", "rle"});
-  }
-  if (holdsFixedCells(gadgets_, field_.cells) &&
-      tell(fixedCellsQuestion()) != platform::MessageAnswer::Yes) {
-    return;
-  }
-  if (somethingExistsAt(lastFilePath_) &&
-      tell(overwriteQuestion()) != platform::MessageAnswer::Yes) {
-    return;
-  }
-  if (!writeCommunityPattern(lastFilePath_, format, gadgets_, field_.cells)) {
-    tell(lifeFileSaveFailedMessage());
+  } else if (const auto message = format.write(lastFilePath_, gadgets_, field_.cells)) {
+    tell(*message);
   }
 }
 
@@ -177,67 +101,62 @@ void FileCommands::savePicture() {
 }
 
 void FileCommands::loadCommand() {
-  std::vector<platform::FileFilter> filters = patternFilters();
-  filters.push_back({"Bilder", {"*.jpg", "*.bmp", "*.png"}});
-  filters.push_back(rleFilter);
-  filters.push_back(plaintextFilter);
-  const platform::FileDialogChoice choice =
-      dialogs_.askOpenPath(QApplication::activeWindow(),
-                           dialogRequest("Lifedatei laden", std::move(filters), loadFilterIndex_));
+  const platform::FileDialogChoice choice = dialogs_.askOpenPath(
+      QApplication::activeWindow(),
+      dialogRequest("Lifedatei laden", dialogFilters(loadFormats()), loadFilterIndex_));
   lastFilePath_ = choice.path;
   if (!lastFilePath_.empty()) {
     loadFile(choice.path, choice.filterIndex);
   }
 }
 
+// The file type chosen decides the format, not the file's extension.
 void FileCommands::loadFile(const std::string& path, int filterIndex) {
-  lastFilePath_ = path;
-  loadFilterIndex_ = filterIndex;
-  // The file type chosen decides the format, not the file's extension.
-  switch (loadFilterIndex_) {
-    case lifeXmlFilter:
-      addExtension(lastFilePath_, ".lxm");
-      loadLifeXml();
+  const std::vector<const FileFormat*> formats = loadFormats();
+  const bool known = filterIndex >= 0 && filterIndex < static_cast<int>(formats.size());
+  const FileFormat& format = known ? *formats[filterIndex] : fileFormat(FormatId::LifeFile);
+  std::string named = path;
+  addExtension(named, format.extension);
+  loadAs(format, named, filterIndex);
+}
+
+void FileCommands::openFile(const std::string& path) {
+  if (const FileFormat* format = loadFormatForName(path)) {
+    loadFile(path, loadIndex(format->id));
+    return;
+  }
+  const FileContent content = recogniseContent(path);
+  switch (content.verdict) {
+    case ContentVerdict::Recognised:
+      // Read under its own name: the file type would add its extension to
+      // a name without one.
+      loadAs(*content.format, path, loadIndex(content.format->id));
       break;
-    case pictureFilter:
-      loadPicture();
+    case ContentVerdict::Unreadable:
+      tell(lifeFileLoadFailedMessage());
       break;
-    case rleLoadFilter:
-      loadCommunityFile(CommunityFormat::Rle, ".rle");
-      break;
-    case plaintextLoadFilter:
-      loadCommunityFile(CommunityFormat::Plaintext, ".cells");
-      break;
-    case lifeFileFilter:
-    default:
-      addExtension(lastFilePath_, ".lif");
-      loadLifeFile();
+    case ContentVerdict::Other:
+      tell(unknownFileFormatMessage());
       break;
   }
 }
 
-void FileCommands::openFile(const std::string& path) {
-  if (const auto filterIndex = loadFilterForExtension(path)) {
-    loadFile(path, *filterIndex);
+// A refused file (unreadable, another rule, too large) changes nothing; a
+// picture that cannot be read ends the import without a word.
+void FileCommands::loadAs(const FileFormat& format, const std::string& path, int filterIndex) {
+  lastFilePath_ = path;
+  loadFilterIndex_ = filterIndex;
+  const LoadOutcome outcome = format.read(lastFilePath_, gadgets_, field_.cells);
+  if (outcome.message) {
+    tell(*outcome.message);
+  }
+  if (!outcome.loaded) {
     return;
   }
-  switch (recogniseContent(path)) {
-    case FileContent::LifeXml:
-      // Read under its own name: the file type would add ".lxm" to a name
-      // without extension.
-      lastFilePath_ = path;
-      loadFilterIndex_ = lifeXmlFilter;
-      loadLifeXml();
-      break;
-    case FileContent::Picture:
-      loadFile(path, pictureFilter);
-      break;
-    case FileContent::Unreadable:
-      tell(lifeFileLoadFailedMessage());
-      break;
-    case FileContent::Other:
-      tell(unknownFileFormatMessage());
-      break;
+  if (format.family == FormatFamily::Picture) {
+    view_.invalidateAll();
+  } else {
+    showLoadedField();
   }
 }
 
@@ -246,40 +165,6 @@ void FileCommands::readSettingsAtStartup() {
   if (const auto document = readLifeXml(settingsFileName)) {
     applyDocument(*document, ApplyMode::SettingsOnly, "");
   }
-}
-
-void FileCommands::loadLifeXml() {
-  const auto document = readLifeXml(lastFilePath_);
-  if (!document) {
-    tell(lifeXmlLoadFailedMessage());
-    return;
-  }
-  applyDocument(*document, ApplyMode::Full, lastFilePath_);
-}
-
-void FileCommands::loadLifeFile() {
-  if (!readLifeFile(lastFilePath_, gadgets_, field_.cells)) {
-    tell(lifeFileLoadFailedMessage());
-    return;
-  }
-  showLoadedField();
-}
-
-// A picture that cannot be read ends the import without a word.
-void FileCommands::loadPicture() {
-  if (importPicture(lastFilePath_, gadgets_, field_.cells)) {
-    view_.invalidateAll();
-  }
-}
-
-// A refused file (unreadable, another rule, too large) changes nothing.
-void FileCommands::loadCommunityFile(CommunityFormat format, const char* extension) {
-  addExtension(lastFilePath_, extension);
-  if (const auto message = loadCommunityPattern(lastFilePath_, format, gadgets_, field_.cells)) {
-    tell(*message);
-    return;
-  }
-  showLoadedField();
 }
 
 void FileCommands::applyDocument(const XmlDocument& document, ApplyMode mode,
@@ -300,7 +185,7 @@ void FileCommands::showLoadedField() {
   view_.invalidateAll();
 }
 
-platform::MessageAnswer FileCommands::tell(const platform::UserMessage& message) {
+MessageAnswer FileCommands::tell(const UserMessage& message) {
   return messages_.show(QApplication::activeWindow(), message);
 }
 

@@ -5,8 +5,8 @@
 
 #include "engine/CellGrid.h"
 #include "engine/Gadgets.h"
-#include "files/CommunityFormats.h"
-#include "files/LifeXmlApply.h"
+#include "files/FileFormats.h"
+#include "files/lifexml/LifeXmlApply.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
 
@@ -47,15 +47,12 @@ class FileCommands {
                                             std::vector<platform::FileFilter> filters,
                                             int filterIndex) const;
   void savePicture();
-  // Each reads the file at lastFilePath_ as it stands.
-  void loadLifeXml();
-  void loadLifeFile();
-  void loadPicture();
-  void loadCommunityFile(CommunityFormat format, const char* extension);
-  void saveCommunityFile(CommunityFormat format);
+  // Reads `path` as it stands in `format`, which the load dialog lists at
+  // `filterIndex`.
+  void loadAs(const FileFormat& format, const std::string& path, int filterIndex);
   void applyDocument(const XmlDocument& document, ApplyMode mode, const std::string& path);
   void showLoadedField();
-  platform::MessageAnswer tell(const platform::UserMessage& message);
+  MessageAnswer tell(const UserMessage& message);
 
   LifeField& field_;
   GadgetAccess& gadgets_;

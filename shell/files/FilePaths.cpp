@@ -24,7 +24,7 @@ void addExtension(std::string& path, std::string_view extension) {
 }
 
 void givePatternExtension(std::string& path, std::string_view extension,
-                          std::initializer_list<std::string_view> replaced) {
+                          const std::vector<std::string>& replaced) {
   const std::string current = lowerCase(pathExtension(path));
   if (std::ranges::find(replaced, current) != replaced.end()) {
     path.resize(path.size() - current.size() - 1);

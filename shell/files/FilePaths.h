@@ -1,8 +1,8 @@
 #pragma once
 
-#include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orvalis {
 
@@ -16,7 +16,7 @@ void addExtension(std::string& path, std::string_view extension);
 // among `replaced` ("lif", any case) is swapped for `extension` (".lxm"),
 // and a path without extension gets it; any other extension stays.
 void givePatternExtension(std::string& path, std::string_view extension,
-                          std::initializer_list<std::string_view> replaced);
+                          const std::vector<std::string>& replaced);
 
 // What a file dialog proposes for the last path: the folder before the last
 // separator, and the name after it, unless that name holds a character no

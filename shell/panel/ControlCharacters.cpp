@@ -1,6 +1,6 @@
 #include "shell/panel/ControlCharacters.h"
 
-#include "files/TextEncoding.h"
+#include "files/io/TextEncoding.h"
 
 namespace orvalis {
 namespace {

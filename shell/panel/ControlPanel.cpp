@@ -76,16 +76,6 @@ void ControlPanel::command(GadgetId id, CommandSource source) {
         flip(id);
       }
       break;
-    case GadgetId::RandomButton:
-    case GadgetId::ClearButton:
-    case GadgetId::BackButton:
-    case GadgetId::RememberButton:
-    case GadgetId::ShiftUpButton:
-    case GadgetId::ShiftRightButton:
-    case GadgetId::ShiftDownButton:
-    case GadgetId::ShiftLeftButton:
-      runFieldCommand(id);
-      break;
     case GadgetId::AboutButton:
       run(hooks_.about);
       break;
@@ -111,6 +101,7 @@ void ControlPanel::command(GadgetId id, CommandSource source) {
                                static_cast<int>(gadgets_.gadgetValue(GadgetId::SizeYSpin)));
       break;
     default:
+      runFieldCommand(id);
       break;
   }
 }

@@ -32,6 +32,7 @@ class ControlPanel : public ToolWindow {
  private:
   void flip(GadgetId id);
   void focusAndSelectAll(GadgetId id);
+  // The whole-field commands; any other gadget is none of its business.
   void runFieldCommand(GadgetId id);
 
   FieldView& mainWindow_;

@@ -104,8 +104,7 @@ void Program::openFile(const std::string& path) {
 namespace {
 
 void showStartupFailure(platform::MessageBoxes& messages, const char* text) {
-  messages.show(nullptr,
-                {text, "Fehler", platform::MessageIcon::None, platform::MessageButtons::Ok});
+  messages.show(nullptr, {text, "Fehler", MessageIcon::None, MessageButtons::Ok});
 }
 
 // Qt's own texts (dialog buttons, file dialogs) in German, as the program's.

@@ -9,10 +9,10 @@
 #include <filesystem>
 
 #include "engine/SettingsRecord.h"
-#include "files/LifeFile.h"
-#include "files/LifeXmlApply.h"
-#include "files/LifeXmlReader.h"
-#include "files/RegularFile.h"
+#include "files/io/RegularFile.h"
+#include "files/lifefile/LifeFile.h"
+#include "files/lifexml/LifeXmlApply.h"
+#include "files/lifexml/LifeXmlReader.h"
 #include "files/picture/PictureImport.h"
 #include "files/picture/PictureLoader.h"
 #include "tests/files/PatternExamples.h"

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "engine/SettingsRecord.h"
-#include "files/LifeFile.h"
+#include "files/lifefile/LifeFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace orvalis;

@@ -7,9 +7,9 @@
 #include <string_view>
 
 #include "engine/SettingsRecord.h"
-#include "files/LifeXmlApply.h"
-#include "files/LifeXmlReader.h"
-#include "files/LifeXmlWriter.h"
+#include "files/lifexml/LifeXmlApply.h"
+#include "files/lifexml/LifeXmlReader.h"
+#include "files/lifexml/LifeXmlWriter.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace orvalis;

@@ -7,9 +7,9 @@
 #include <variant>
 
 #include "engine/SettingsRecord.h"
-#include "files/ExportedPattern.h"
-#include "files/PlaintextReader.h"
-#include "files/PlaintextWriter.h"
+#include "files/community/ExportedPattern.h"
+#include "files/community/PlaintextReader.h"
+#include "files/community/PlaintextWriter.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace orvalis;

@@ -7,9 +7,9 @@
 #include <variant>
 
 #include "engine/SettingsRecord.h"
-#include "files/ExportedPattern.h"
-#include "files/RleReader.h"
-#include "files/RleWriter.h"
+#include "files/community/ExportedPattern.h"
+#include "files/community/RleReader.h"
+#include "files/community/RleWriter.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace orvalis;

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "engine/SettingsRecord.h"
-#include "files/CommunityFormats.h"
-#include "files/LifeFile.h"
-#include "files/LifeXmlWriter.h"
+#include "files/community/CommunityFormats.h"
+#include "files/lifefile/LifeFile.h"
+#include "files/lifexml/LifeXmlWriter.h"
 #include "tests/files/ClassicPatterns.h"
 #include "tests/files/PatternExamples.h"
 #include "tests/support/TestPictures.h"

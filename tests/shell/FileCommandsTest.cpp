@@ -8,6 +8,7 @@
 
 #include "engine/GenerationStep.h"
 #include "engine/Text.h"
+#include "files/FileFormats.h"
 #include "shell/driver/SimulationDriver.h"
 #include "shell/files/FilePaths.h"
 #include "tests/files/PatternExamples.h"
@@ -19,22 +20,19 @@
 #include "view/FieldView.h"
 
 using namespace orvalis;
-using platform::MessageAnswer;
-using platform::MessageButtons;
-using platform::MessageIcon;
 
 namespace {
 
-constexpr int lifeFile = 0;
-constexpr int lifeXml = 1;
-constexpr int pictures = 2;
-constexpr int rleLoad = 3;
-constexpr int plaintextLoad = 4;
-constexpr int rleSave = 2;
-constexpr int plaintextSave = 3;
+const int lifeFile = loadIndex(FormatId::LifeFile);
+const int lifeXml = loadIndex(FormatId::LifeXml);
+const int pictures = loadIndex(FormatId::Pictures);
+const int rleLoad = loadIndex(FormatId::Rle);
+const int plaintextLoad = loadIndex(FormatId::Plaintext);
+const int rleSave = saveIndex(FormatId::Rle);
+const int plaintextSave = saveIndex(FormatId::Plaintext);
 
-bool sameMessage(const platform::UserMessage& shown, const char* text, const char* caption,
-                 MessageIcon icon, MessageButtons buttons = MessageButtons::Ok) {
+bool sameMessage(const UserMessage& shown, const char* text, const char* caption, MessageIcon icon,
+                 MessageButtons buttons = MessageButtons::Ok) {
   return shown.text == text && shown.caption == caption && shown.icon == icon &&
          shown.buttons == buttons;
 }

@@ -71,7 +71,7 @@ class OpeningFilesTest : public QObject, test::ProgramFixture {
   }
   QString shownMessages() {
     QStringList texts;
-    for (const platform::UserMessage& message : messages->shown) {
+    for (const UserMessage& message : messages->shown) {
       texts.append(QString::fromStdString(message.text));
     }
     return texts.join(QLatin1Char('|'));

@@ -163,8 +163,7 @@ class SimulationDriverTest : public QObject, test::ProgramFixture {
       QApplication::activeModalWidget()->close();
     });
     platform::DialogMessageBoxes boxes;
-    boxes.show(&view(), {"Bitte warten", "Orvalis", platform::MessageIcon::None,
-                         platform::MessageButtons::Ok});
+    boxes.show(&view(), {"Bitte warten", "Orvalis", MessageIcon::None, MessageButtons::Ok});
     QVERIFY(stepsWhileShown >= 5);
     ctrl(Qt::Key_S);
   }

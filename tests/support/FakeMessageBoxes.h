@@ -9,12 +9,12 @@ namespace orvalis::test {
 // Records every message and answers with a preset answer.
 class FakeMessageBoxes : public platform::MessageBoxes {
  public:
-  platform::MessageAnswer show(QWidget*, const platform::UserMessage& message) override {
+  MessageAnswer show(QWidget*, const UserMessage& message) override {
     shown.push_back(message);
     return answer;
   }
-  std::vector<platform::UserMessage> shown;
-  platform::MessageAnswer answer = platform::MessageAnswer::Ok;
+  std::vector<UserMessage> shown;
+  MessageAnswer answer = MessageAnswer::Ok;
 };
 
 }  // namespace orvalis::test

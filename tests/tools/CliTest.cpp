@@ -8,8 +8,8 @@
 
 #include "engine/GenerationStep.h"
 #include "engine/SettingsRecord.h"
-#include "files/LifeFile.h"
-#include "files/LifeXmlWriter.h"
+#include "files/lifefile/LifeFile.h"
+#include "files/lifexml/LifeXmlWriter.h"
 #include "files/picture/GifAnimation.h"
 #include "tests/files/PatternExamples.h"
 #include "tests/support/TempFolder.h"

@@ -16,7 +16,7 @@
 #include "engine/FieldCommands.h"
 #include "engine/Random.h"
 #include "engine/SettingsRecord.h"
-#include "files/LifeXmlWriter.h"
+#include "files/lifexml/LifeXmlWriter.h"
 #include "tests/support/TempFolder.h"
 #include "tools/Cli.h"
 #include "tools/ProgressLine.h"

@@ -4,7 +4,7 @@
 
 #include "engine/FieldCommands.h"
 #include "engine/GenerationStep.h"
-#include "files/LifeXmlWriter.h"
+#include "files/lifexml/LifeXmlWriter.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/WindowPixels.h"
 #include "tests/view/ShownView.h"

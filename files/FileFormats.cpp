@@ -1,0 +1,220 @@
+#include "files/FileFormats.h"
+
+#include <algorithm>
+
+#include "engine/Text.h"
+#include "files/FileMessages.h"
+#include "files/community/CommunityFormats.h"
+#include "files/lifefile/LifeFile.h"
+#include "files/lifexml/LifeXmlApply.h"
+#include "files/lifexml/LifeXmlReader.h"
+#include "files/lifexml/LifeXmlWriter.h"
+#include "files/picture/PictureImport.h"
+#include "files/picture/PictureLoader.h"
+
+namespace orvalis {
+namespace {
+
+LoadOutcome failedWith(std::optional<UserMessage> message) {
+  return {!message, std::move(message)};
+}
+
+LoadOutcome readLifeFileFormat(const std::string& path, GadgetAccess& gadgets, CellGrid& grid) {
+  return readLifeFile(path, gadgets, grid) ? LoadOutcome{true, std::nullopt}
+                                           : failedWith(lifeFileLoadFailedMessage());
+}
+
+LoadOutcome readLifeXmlFormat(const std::string& path, GadgetAccess& gadgets, CellGrid& grid) {
+  const auto document = readLifeXml(path);
+  if (!document) {
+    return failedWith(lifeXmlLoadFailedMessage());
+  }
+  return failedWith(
+      applyResultMessage(applyLifeXml(*document, ApplyMode::Full, path, gadgets, grid)));
+}
+
+LoadOutcome readPictures(const std::string& path, GadgetAccess& gadgets, CellGrid& grid) {
+  return {importPicture(path, gadgets, grid), std::nullopt};
+}
+
+template <CommunityFormat format>
+LoadOutcome readCommunity(const std::string& path, GadgetAccess& gadgets, CellGrid& grid) {
+  return failedWith(loadCommunityPattern(path, format, gadgets, grid));
+}
+
+std::optional<UserMessage> writeLifeFileFormat(const std::string& path, GadgetAccess& gadgets,
+                                               const CellGrid& grid) {
+  return writeLifeFile(path, gadgets, grid) ? std::nullopt
+                                            : std::optional(lifeFileSaveFailedMessage());
+}
+
+std::optional<UserMessage> writeLifeXmlFormat(const std::string& path, GadgetAccess& gadgets,
+                                              const CellGrid& grid) {
+  return writeLifeXml(path, gadgets, grid) ? std::nullopt
+                                           : std::optional(lifeXmlSaveFailedMessage());
+}
+
+template <CommunityFormat format>
+std::optional<UserMessage> writeCommunity(const std::string& path, GadgetAccess& gadgets,
+                                          const CellGrid& grid) {
+  return writeCommunityPattern(path, format, gadgets, grid)
+             ? std::nullopt
+             : std::optional(lifeFileSaveFailedMessage());
+}
+
+bool looksLikeLifeXml(std::string_view start) {
+  // The parser stops where the examined bytes end; a root element that
+  // started before holds.
+  const auto document = parseLifeXml(start);
+  return document && hasLifeXmlRoot(*document);
+}
+
+const std::vector<FileFormat>& table() {
+  static const std::vector<FileFormat> formats{
+      {FormatId::LifeFile,
+       FormatFamily::Own,
+       "Lifedatei",
+       {"*.lif"},
+       {"lif"},
+       ".lif",
+       nullptr,
+       readLifeFileFormat,
+       writeLifeFileFormat,
+       true},
+      {FormatId::LifeXml,
+       FormatFamily::Own,
+       "LifeXML",
+       {"*.lxm"},
+       {"lxm"},
+       ".lxm",
+       looksLikeLifeXml,
+       readLifeXmlFormat,
+       writeLifeXmlFormat,
+       true},
+      {FormatId::Pictures,
+       FormatFamily::Picture,
+       "Bilder",
+       {"*.jpg", "*.bmp", "*.png"},
+       {"jpg", "jpeg", "png", "bmp"},
+       "",
+       looksLikePicture,
+       readPictures,
+       nullptr,
+       false},
+      {FormatId::Rle,
+       FormatFamily::Community,
+       "RLE",
+       {"*.rle"},
+       {"rle"},
+       ".rle",
+       nullptr,
+       readCommunity<CommunityFormat::Rle>,
+       writeCommunity<CommunityFormat::Rle>,
+       true},
+      {FormatId::Plaintext,
+       FormatFamily::Community,
+       "Plaintext",
+       {"*.cells"},
+       {"cells"},
+       ".cells",
+       nullptr,
+       readCommunity<CommunityFormat::Plaintext>,
+       writeCommunity<CommunityFormat::Plaintext>,
+       true},
+      {FormatId::FieldPicture,
+       FormatFamily::Picture,
+       "Bild",
+       {"*.png"},
+       {"png"},
+       ".png",
+       nullptr,
+       nullptr,
+       nullptr,
+       true},
+  };
+  return formats;
+}
+
+template <typename Offered>
+std::vector<const FileFormat*> formatsWhere(Offered offered) {
+  std::vector<const FileFormat*> list;
+  for (const FileFormat& format : table()) {
+    if (offered(format)) {
+      list.push_back(&format);
+    }
+  }
+  return list;
+}
+
+bool isLoaded(const FileFormat& format) {
+  return format.read != nullptr;
+}
+
+bool isSaved(const FileFormat& format) {
+  return format.saved;
+}
+
+int indexIn(const std::vector<const FileFormat*>& list, FormatId id) {
+  const auto found = std::ranges::find(list, id, &FileFormat::id);
+  return found == list.end() ? -1 : static_cast<int>(found - list.begin());
+}
+
+template <typename Offered>
+const FileFormat* formatForName(const std::string& path, Offered offered) {
+  const std::string extension = lowerCase(pathExtension(path));
+  for (const FileFormat* format : formatsWhere(offered)) {
+    if (std::ranges::find(format->extensions, extension) != format->extensions.end()) {
+      return format;
+    }
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+std::span<const FileFormat> fileFormats() {
+  return table();
+}
+
+std::vector<const FileFormat*> loadFormats() {
+  return formatsWhere(isLoaded);
+}
+
+std::vector<const FileFormat*> saveFormats() {
+  return formatsWhere(isSaved);
+}
+
+const FileFormat& fileFormat(FormatId id) {
+  return *std::ranges::find(table(), id, &FileFormat::id);
+}
+
+int loadIndex(FormatId id) {
+  return indexIn(loadFormats(), id);
+}
+
+int saveIndex(FormatId id) {
+  return indexIn(saveFormats(), id);
+}
+
+const FileFormat* loadFormatForName(const std::string& path) {
+  return formatForName(path, isLoaded);
+}
+
+const FileFormat* saveFormatForName(const std::string& path) {
+  return formatForName(path, [](const FileFormat& format) { return format.write != nullptr; });
+}
+
+std::vector<std::string> extensionsGivingWay(const FileFormat& chosen) {
+  std::vector<std::string> extensions;
+  for (const FileFormat& format : table()) {
+    const bool givesWay =
+        format.write != nullptr && format.id != chosen.id &&
+        (chosen.family != FormatFamily::Own || format.family == FormatFamily::Own);
+    if (givesWay) {
+      extensions.push_back(format.extensions.front());
+    }
+  }
+  return extensions;
+}
+
+}  // namespace orvalis

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/CellGrid.h"
+#include "engine/Gadgets.h"
+#include "engine/UserMessage.h"
+
+namespace orvalis {
+
+enum class FormatId { LifeFile, LifeXml, Pictures, Rle, Plaintext, FieldPicture };
+
+// The program's own pattern files, the Life community's pattern formats
+// (which keep only living cells) and pictures.
+enum class FormatFamily { Own, Community, Picture };
+
+// Not loaded: the message for the user, or none for a picture that cannot
+// be read, which ends the import without a word.
+struct LoadOutcome {
+  bool loaded = false;
+  std::optional<UserMessage> message;
+};
+
+using FormatReader = LoadOutcome (*)(const std::string& path, GadgetAccess& gadgets,
+                                     CellGrid& grid);
+// The message for the user when saving fails.
+using FormatWriter = std::optional<UserMessage> (*)(const std::string& path, GadgetAccess& gadgets,
+                                                    const CellGrid& grid);
+
+// One file type of the load and save dialogs, described once for both
+// commands, opening by name or drop, and orvalis-cli. The table's order is
+// the order of the dialogs' lists.
+struct FileFormat {
+  FormatId id;
+  FormatFamily family;
+  const char* label;  // the dialogs' file type
+  std::vector<std::string> dialogPatterns;
+  std::vector<std::string> extensions;  // lower case, by which a name selects the format
+  // What a name without extension is given (".lif"); empty leaves the name.
+  std::string extension;
+  // By the file's first bytes; null when the content cannot say.
+  bool (*recognises)(std::string_view start);
+  FormatReader read;  // null: not offered for loading
+  FormatWriter write;
+  // Offered for saving; a picture of the field has no writer here, as the
+  // view paints it.
+  bool saved;
+};
+
+std::span<const FileFormat> fileFormats();
+
+// The dialogs' lists in order.
+std::vector<const FileFormat*> loadFormats();
+std::vector<const FileFormat*> saveFormats();
+
+const FileFormat& fileFormat(FormatId id);
+// Positions in the dialogs' lists.
+int loadIndex(FormatId id);
+int saveIndex(FormatId id);
+
+// The loadable format that the path's extension, in any case, selects.
+const FileFormat* loadFormatForName(const std::string& path);
+// The format with a writer that the path's extension selects.
+const FileFormat* saveFormatForName(const std::string& path);
+
+// The extensions that give way to `chosen`'s when a file is saved in it:
+// the program's own formats only swap for each other, any other format
+// replaces every pattern format's extension.
+std::vector<std::string> extensionsGivingWay(const FileFormat& chosen);
+
+}  // namespace orvalis

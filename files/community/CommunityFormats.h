@@ -1,0 +1,32 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "engine/CellGrid.h"
+#include "engine/Gadgets.h"
+#include "engine/UserMessage.h"
+
+namespace orvalis {
+
+// The Life community's pattern formats that the program reads and writes
+// besides its own.
+enum class CommunityFormat { Rle, Plaintext };
+
+// Reads the file at `path` in `format` and places its pattern on the field
+// (see placePattern). The message for the user when the file cannot be read
+// or is refused; nothing has changed then.
+std::optional<UserMessage> loadCommunityPattern(const std::string& path, CommunityFormat format,
+                                                GadgetAccess& gadgets, CellGrid& grid);
+
+// The file text of the visible field in `format`, named after `path`.
+std::string communityPatternText(const std::string& path, CommunityFormat format,
+                                 GadgetAccess& gadgets, const CellGrid& grid);
+
+// Saves that text at `path`, replacing an existing file only once the new
+// one is completely written. On success the file-name field shows the file's
+// name.
+bool writeCommunityPattern(const std::string& path, CommunityFormat format, GadgetAccess& gadgets,
+                           const CellGrid& grid);
+
+}  // namespace orvalis

@@ -1,0 +1,304 @@
+#include "files/lifexml/LifeXmlReader.h"
+
+#include <expat.h>
+
+#include <algorithm>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "files/io/RegularFile.h"
+#include "files/io/TextEncoding.h"
+#include "files/lifexml/CellLines.h"
+#include "files/lifexml/LineBreakStyle.h"
+
+namespace orvalis {
+namespace {
+
+// Builds the tree from expat's events. Internal entity references are not
+// expanded: with a default handler set, expat hands them on as written and
+// they join the current element's text. No external entity handler is ever
+// set, so nothing outside the file is read.
+class TreeBuilder {
+ public:
+  explicit TreeBuilder(XML_Parser parser) : parser_(parser) {
+    XML_SetUserData(parser, this);
+    XML_SetElementHandler(parser, &TreeBuilder::onStartElement, &TreeBuilder::onEndElement);
+    XML_SetCharacterDataHandler(parser, &TreeBuilder::onCharacterData);
+    XML_SetCommentHandler(parser, &TreeBuilder::onComment);
+    XML_SetCdataSectionHandler(parser, &TreeBuilder::onStartCData, &TreeBuilder::onEndCData);
+    XML_SetDoctypeDeclHandler(parser, &TreeBuilder::onStartDoctype, nullptr);
+    XML_SetXmlDeclHandler(parser, &TreeBuilder::onXmlDeclaration);
+    XML_SetProcessingInstructionHandler(parser, &TreeBuilder::onProcessingInstruction);
+    XML_SetDefaultHandler(parser, &TreeBuilder::onDefault);
+  }
+
+  void setLineBreak(std::string_view lineBreak) { lineBreak_ = lineBreak; }
+  XmlDocument takeDocument() { return std::move(document_); }
+
+  // Whether the parser has just started an element whose start tag ends at
+  // `offset` of the text fed so far, and nothing has happened since.
+  bool hasJustOpenedAt(std::size_t offset) const {
+    return !open_.empty() && lastStarted_ == open_.back() && lastStartTagEnd_ == offset;
+  }
+
+  // The cell lines in the writer's form at `offset` of the content, inside
+  // the element just opened: the nodes and text that the parser's events for
+  // them would give. The offset after the last of them, or nothing when a
+  // limit stops the reading, as it would stop the parser.
+  std::optional<std::size_t> addCellLines(std::string_view content, std::size_t offset) {
+    // Room for as many cells as the rest of the file could hold and a few
+    // nodes after them; room that stays unused costs no memory.
+    document_.reserve(std::min(
+        maxXmlNodes, document_.nodeCount() + 64 + (content.size() - offset) / shortestCellLine));
+    std::size_t length = 0;
+    while (const auto line = cellLineAt(content.substr(offset), length)) {
+      document_.node(current()).text.append(lineBreak_).append("    ");
+      if (document_.nodeCount() >= maxXmlNodes || open_.size() >= maxXmlDepth) {
+        return std::nullopt;
+      }
+      const std::size_t number =
+          document_.addNode(current(), XmlNodeKind::Element, std::string(1, line->name));
+      std::vector<XmlAttribute>& attributes = document_.node(number).attributes;
+      attributes.reserve(2);
+      attributes.push_back({"x", std::string(line->x)});
+      attributes.push_back({"y", std::string(line->y)});
+      offset += length;
+    }
+    return offset;
+  }
+
+ private:
+  static TreeBuilder& self(void* userData) { return *static_cast<TreeBuilder*>(userData); }
+
+  std::size_t current() const { return open_.empty() ? XmlDocument::documentNode : open_.back(); }
+
+  // A new child of the current node, or nothing once a limit is reached;
+  // then parsing stops as at an error, keeping what was read.
+  std::optional<std::size_t> addChild(XmlNodeKind kind, std::string name, bool opens) {
+    if (document_.nodeCount() >= maxXmlNodes || (opens && open_.size() >= maxXmlDepth)) {
+      XML_StopParser(parser_, XML_FALSE);
+      return std::nullopt;
+    }
+    const std::size_t number = document_.addNode(current(), kind, std::move(name));
+    if (opens) {
+      open_.push_back(number);
+    }
+    return number;
+  }
+
+  void close() {
+    if (!open_.empty()) {
+      open_.pop_back();
+    }
+  }
+
+  // Parser text in the program's text, with expat's line breaks given back
+  // in the file's own style.
+  std::string programText(std::string_view utf8) const {
+    std::string text;
+    text.reserve(utf8.size());
+    for (const char c : utf8) {
+      if (c == '\n') {
+        text += lineBreak_;
+      } else {
+        text += c;
+      }
+    }
+    return utf8ToLatin1(text);
+  }
+
+  static void XMLCALL onStartElement(void* userData, const XML_Char* name, const XML_Char** atts) {
+    TreeBuilder& builder = self(userData);
+    const auto number = builder.addChild(XmlNodeKind::Element, utf8ToLatin1(name), true);
+    if (!number) {
+      return;
+    }
+    builder.lastStarted_ = *number;
+    builder.lastStartTagEnd_ = static_cast<std::size_t>(XML_GetCurrentByteIndex(builder.parser_)) +
+                               static_cast<std::size_t>(XML_GetCurrentByteCount(builder.parser_));
+    std::vector<XmlAttribute>& attributes = builder.document_.node(*number).attributes;
+    for (const XML_Char** att = atts; att[0] != nullptr; att += 2) {
+      attributes.push_back({utf8ToLatin1(att[0]), utf8ToLatin1(att[1])});
+    }
+  }
+
+  static void XMLCALL onEndElement(void* userData, const XML_Char*) { self(userData).close(); }
+
+  static void XMLCALL onCharacterData(void* userData, const XML_Char* data, int length) {
+    TreeBuilder& builder = self(userData);
+    builder.document_.node(builder.current()).text +=
+        builder.programText(std::string_view(data, static_cast<std::size_t>(length)));
+  }
+
+  static void XMLCALL onComment(void* userData, const XML_Char* data) {
+    TreeBuilder& builder = self(userData);
+    if (const auto number = builder.addChild(XmlNodeKind::Comment, {}, false)) {
+      builder.document_.node(*number).text = builder.programText(data);
+    }
+  }
+
+  static void XMLCALL onStartCData(void* userData) {
+    self(userData).addChild(XmlNodeKind::CData, {}, true);
+  }
+
+  static void XMLCALL onEndCData(void* userData) { self(userData).close(); }
+
+  static void XMLCALL onStartDoctype(void* userData, const XML_Char*, const XML_Char*,
+                                     const XML_Char*, int) {
+    self(userData).addChild(XmlNodeKind::DocType, {}, false);
+  }
+
+  // The declaration is no node; the handler only keeps it from the default
+  // handler.
+  static void XMLCALL onXmlDeclaration(void*, const XML_Char*, const XML_Char*, int) {}
+
+  static void XMLCALL onProcessingInstruction(void* userData, const XML_Char* target,
+                                              const XML_Char* data) {
+    TreeBuilder& builder = self(userData);
+    if (const auto number =
+            builder.addChild(XmlNodeKind::ProcessingInstruction, utf8ToLatin1(target), false)) {
+      builder.document_.node(*number).text = builder.programText(data);
+    }
+  }
+
+  // Entity references inside an element, as written. Whatever else reaches
+  // this handler stands outside the elements (the document type's inner
+  // declarations, blanks around the root) and belongs to no text.
+  static void XMLCALL onDefault(void* userData, const XML_Char* data, int length) {
+    TreeBuilder& builder = self(userData);
+    if (!builder.open_.empty()) {
+      onCharacterData(userData, data, length);
+    }
+  }
+
+  XML_Parser parser_;
+  XmlDocument document_;
+  std::vector<std::size_t> open_;  // the elements and CDATA sections now open
+  std::string_view lineBreak_ = "\n";
+  std::optional<std::size_t> lastStarted_;  // the element started last
+  std::size_t lastStartTagEnd_ = 0;         // the offset after its start tag
+};
+
+struct ParserDeleter {
+  void operator()(XML_Parser parser) const { XML_ParserFree(parser); }
+};
+
+// Feeds the file to the parser in its 16384-byte pieces. Before the parser
+// sees a piece, the piece is examined for the line break style, until one
+// piece decides it.
+class PieceFeeder {
+ public:
+  PieceFeeder(XML_Parser parser, TreeBuilder& builder, std::string_view content)
+      : parser_(parser), builder_(builder), content_(content) {}
+
+  // Whether the first piece decides the style, which then holds for all text.
+  bool styleFromFirstPiece() {
+    examineUpTo(0);
+    return styleKnown_;
+  }
+
+  // Feeds the bytes from `begin` to `end`, split where the pieces end; the
+  // file's last byte goes as the final input. False once the parser has
+  // stopped, at a syntax error or a limit.
+  bool feed(std::size_t begin, std::size_t end) {
+    if (begin == end && end == content_.size()) {
+      return XML_Parse(parser_, "", 0, XML_TRUE) == XML_STATUS_OK;
+    }
+    for (std::size_t offset = begin; offset < end;) {
+      const std::size_t piece = offset / xmlPieceBytes;
+      examineUpTo(piece);
+      const std::size_t pieceEnd = std::min(end, (piece + 1) * xmlPieceBytes);
+      const bool last = pieceEnd == content_.size();
+      if (XML_Parse(parser_, content_.data() + offset, static_cast<int>(pieceEnd - offset), last) !=
+          XML_STATUS_OK) {
+        return false;
+      }
+      offset = pieceEnd;
+    }
+    return true;
+  }
+
+ private:
+  void examineUpTo(std::size_t piece) {
+    for (; !styleKnown_ && examined_ <= piece; ++examined_) {
+      const std::size_t offset = examined_ * xmlPieceBytes;
+      if (offset >= content_.size()) {
+        return;
+      }
+      const std::string_view bytes = content_.substr(offset, xmlPieceBytes);
+      if (const auto style = lineBreakStyle(bytes, content_.substr(offset + bytes.size()))) {
+        builder_.setLineBreak(*style);
+        styleKnown_ = true;
+      }
+    }
+  }
+
+  XML_Parser parser_;
+  TreeBuilder& builder_;
+  std::string_view content_;
+  std::size_t examined_ = 0;  // the pieces examined so far
+  bool styleKnown_ = false;
+};
+
+// Where the cell lines of a file that this program wrote would begin: after
+// the first `<Fields>`, in a file that starts as the writer starts it.
+std::optional<std::size_t> writtenCellLines(std::string_view content) {
+  constexpr std::string_view fieldsTag = "<Fields>";
+  if (!content.starts_with(writtenLifeXmlStart)) {
+    return std::nullopt;
+  }
+  const std::size_t tag = content.find(fieldsTag, writtenLifeXmlStart.size());
+  if (tag == std::string_view::npos) {
+    return std::nullopt;
+  }
+  return tag + fieldsTag.size();
+}
+
+}  // namespace
+
+std::optional<XmlDocument> parseLifeXml(std::string_view content) {
+  if (content.empty()) {
+    return std::nullopt;
+  }
+  // No encoding is forced: expat finds it from the byte-order mark or the
+  // declaration.
+  const std::unique_ptr<XML_ParserStruct, ParserDeleter> parser(XML_ParserCreate(nullptr));
+  if (!parser) {
+    return std::nullopt;
+  }
+  TreeBuilder builder(parser.get());
+  PieceFeeder feeder(parser.get(), builder, content);
+  // The cell lines of a written file are read directly, which is many times
+  // faster than the parser's events for them, once the parser has confirmed
+  // that they stand right inside the element that `<Fields>` opens. Their
+  // line breaks take the style of the first piece.
+  const auto cells = feeder.styleFromFirstPiece() ? writtenCellLines(content) : std::nullopt;
+  if (!cells) {
+    feeder.feed(0, content.size());
+    return builder.takeDocument();
+  }
+  if (!feeder.feed(0, *cells)) {
+    return builder.takeDocument();
+  }
+  std::size_t rest = *cells;
+  if (builder.hasJustOpenedAt(*cells)) {
+    const auto end = builder.addCellLines(content, *cells);
+    if (!end) {
+      return builder.takeDocument();
+    }
+    rest = *end;
+  }
+  feeder.feed(rest, content.size());
+  return builder.takeDocument();
+}
+
+std::optional<XmlDocument> readLifeXml(const std::string& path) {
+  const auto content = readRegularFile(path, maxPatternFileBytes);
+  if (!content) {
+    return std::nullopt;
+  }
+  return parseLifeXml(*content);
+}
+
+}  // namespace orvalis
