@@ -188,6 +188,10 @@ const FileFormat& fileFormat(FormatId id) {
   return *std::ranges::find(table(), id, &FileFormat::id);
 }
 
+const FileFormat& listedFormat(const std::vector<const FileFormat*>& list, int index) {
+  return index >= 0 && index < static_cast<int>(list.size()) ? *list[index] : *list.front();
+}
+
 int loadIndex(FormatId id) {
   return indexIn(loadFormats(), id);
 }

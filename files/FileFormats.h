@@ -58,6 +58,9 @@ std::vector<const FileFormat*> loadFormats();
 std::vector<const FileFormat*> saveFormats();
 
 const FileFormat& fileFormat(FormatId id);
+// The entry at `index` of a dialog's list; any other index stands for its
+// first entry, the Life file.
+const FileFormat& listedFormat(const std::vector<const FileFormat*>& list, int index);
 // Positions in the dialogs' lists.
 int loadIndex(FormatId id);
 int saveIndex(FormatId id);

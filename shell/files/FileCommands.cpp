@@ -70,11 +70,7 @@ void FileCommands::saveCommand() {
   if (lastFilePath_.empty()) {
     return;
   }
-  const std::vector<const FileFormat*> formats = saveFormats();
-  const FileFormat& format =
-      choice.filterIndex >= 0 && choice.filterIndex < static_cast<int>(formats.size())
-          ? *formats[choice.filterIndex]
-          : fileFormat(FormatId::LifeFile);
+  const FileFormat& format = listedFormat(saveFormats(), choice.filterIndex);
   givePatternExtension(lastFilePath_, format.extension, extensionsGivingWay(format));
   if (format.family == FormatFamily::Community && holdsFixedCells(gadgets_, field_.cells) &&
       tell(fixedCellsQuestion()) != MessageAnswer::Yes) {
@@ -112,9 +108,7 @@ void FileCommands::loadCommand() {
 
 // The file type chosen decides the format, not the file's extension.
 void FileCommands::loadFile(const std::string& path, int filterIndex) {
-  const std::vector<const FileFormat*> formats = loadFormats();
-  const bool known = filterIndex >= 0 && filterIndex < static_cast<int>(formats.size());
-  const FileFormat& format = known ? *formats[filterIndex] : fileFormat(FormatId::LifeFile);
+  const FileFormat& format = listedFormat(loadFormats(), filterIndex);
   std::string named = path;
   addExtension(named, format.extension);
   loadAs(format, named, filterIndex);
