@@ -1,7 +1,6 @@
 #pragma once
 
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,26 +31,25 @@ using FormatWriter = std::optional<UserMessage> (*)(const std::string& path, Gad
                                                     const CellGrid& grid);
 
 // One file type of the load and save dialogs, described once for both
-// commands, opening by name or drop, and orvalis-cli. The table's order is
-// the order of the dialogs' lists.
+// commands, opening by name or drop, content recognition and orvalis-cli.
+// The table's order is the order of the dialogs' lists; a new format is one
+// entry at its end and its reader.
 struct FileFormat {
-  FormatId id;
-  FormatFamily family;
-  const char* label;  // the dialogs' file type
+  FormatId id = FormatId::LifeFile;
+  FormatFamily family = FormatFamily::Own;
+  const char* label = "";  // the dialogs' file type
   std::vector<std::string> dialogPatterns;
   std::vector<std::string> extensions;  // lower case, by which a name selects the format
   // What a name without extension is given (".lif"); empty leaves the name.
   std::string extension;
   // By the file's first bytes; null when the content cannot say.
-  bool (*recognises)(std::string_view start);
-  FormatReader read;  // null: not offered for loading
-  FormatWriter write;
+  bool (*recognises)(std::string_view start) = nullptr;
+  FormatReader read = nullptr;  // null: not offered for loading
+  FormatWriter write = nullptr;
   // Offered for saving; a picture of the field has no writer here, as the
   // view paints it.
-  bool saved;
+  bool saved = false;
 };
-
-std::span<const FileFormat> fileFormats();
 
 // The dialogs' lists in order.
 std::vector<const FileFormat*> loadFormats();

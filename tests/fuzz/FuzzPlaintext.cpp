@@ -8,6 +8,7 @@
 
 #include "engine/SettingsRecord.h"
 #include "files/community/ExportedPattern.h"
+#include "files/community/PatternPlacement.h"
 #include "files/community/PlaintextReader.h"
 #include "files/community/PlaintextWriter.h"
 

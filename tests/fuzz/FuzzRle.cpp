@@ -8,6 +8,7 @@
 
 #include "engine/SettingsRecord.h"
 #include "files/community/ExportedPattern.h"
+#include "files/community/PatternPlacement.h"
 #include "files/community/RleReader.h"
 #include "files/community/RleWriter.h"
 
