@@ -5,7 +5,8 @@
 
 namespace orvalis {
 
-// Hands out the lines of a text one by one, without their LF or CR LF.
+// Hands out the lines of a text one by one, without their line end: LF,
+// CR LF, or CR alone as old Mac files have it, mixed as they come.
 class TextLines {
  public:
   explicit TextLines(std::string_view text) : rest_(text) {}
@@ -14,12 +15,14 @@ class TextLines {
     if (rest_.empty()) {
       return std::nullopt;
     }
-    const std::size_t end = rest_.find('\n');
-    std::string_view line = rest_.substr(0, end);
-    rest_ = end == std::string_view::npos ? std::string_view() : rest_.substr(end + 1);
-    if (!line.empty() && line.back() == '\r') {
-      line.remove_suffix(1);
+    const std::size_t end = rest_.find_first_of("\r\n");
+    const std::string_view line = rest_.substr(0, end);
+    std::size_t after = end == std::string_view::npos ? rest_.size() : end + 1;
+    if (end != std::string_view::npos && rest_[end] == '\r' && after < rest_.size() &&
+        rest_[after] == '\n') {
+      ++after;
     }
+    rest_.remove_prefix(after);
     return line;
   }
 
