@@ -4,6 +4,9 @@
 # security updates. Says nothing when everything is there and current.
 set -euo pipefail
 
+# Orvalis runs on X11, through XWayland in a Wayland session too; only a
+# native Wayland start (no X display, or QT_QPA_PLATFORM=wayland) needs
+# qt6-wayland, which nothing here requires.
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libxcb1-dev qt6-translations-l10n fonts-dejavu-core fonts-dejavu-extra

@@ -95,6 +95,7 @@ CommandLine readCommandLine(const QStringList& arguments) {
     return wrong(QStringLiteral("Only one FILE can be opened."));
   }
   CommandLine commandLine;
+  commandLine.platformOption = parser.isSet(QStringLiteral("platform"));
   if (!files.isEmpty()) {
     const std::filesystem::path file = QFile::encodeName(files.first()).toStdString();
     std::error_code error;

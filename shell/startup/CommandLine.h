@@ -13,6 +13,7 @@ struct CommandLine {
   std::string file;  // absolute; empty when none was given
   int exitCode = 0;  // when not starting: 0 after --help or --version, 2 for a wrong command line
   std::string text;  // when not starting: for standard output, or standard error with exit code 2
+  bool platformOption = false;  // Qt's -platform option was given
 };
 
 // Reads the arguments, the program's own first. Qt's own options (-platform,

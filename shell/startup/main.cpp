@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
     std::fputs(commandLine.text.c_str(), commandLine.exitCode == 0 ? stdout : stderr);
     return commandLine.exitCode;
   }
-  const auto application = orvalis::createApplication(argc, argv);
+  const auto application = orvalis::createApplication(argc, argv, commandLine.platformOption);
   QApplication::setQuitOnLastWindowClosed(true);
   return orvalis::runProgram(commandLine.file);
 }

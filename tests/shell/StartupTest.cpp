@@ -6,10 +6,13 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include "shell/panel/ControlPanel.h"
 #include "shell/startup/Accelerators.h"
+#include "shell/startup/PlatformChoice.h"
 #include "shell/startup/Program.h"
+#include "shell/startup/StartFailure.h"
 #include "tests/support/FakeMessageBoxes.h"
 #include "view/FieldView.h"
 
@@ -56,47 +59,172 @@ class StartupTest : public QObject {
   }
 
   // The tool windows neither keep the program alive nor outlive the main
-  // window: closing it ends the event loop, also while running and hidden.
+  // window: closing it ends the event loop, also while running and hidden,
+  // and so does the end of the session, which asks every shown window.
+  void closingTheMainWindowEndsTheProgram_data() {
+    QTest::addColumn<bool>("sessionEnds");
+    QTest::newRow("main window closed") << false;
+    QTest::newRow("session ends") << true;
+  }
+
   void closingTheMainWindowEndsTheProgram() {
+    QFETCH(bool, sessionEnds);
     test::FakeMessageBoxes messages;
     Program program(messages);
     program.show();
     program.controlPanel().command(GadgetId::HideCheck, CommandSource::Accelerator);
     program.controlPanel().command(GadgetId::StepButton, CommandSource::Accelerator);
     QVERIFY(program.stepWindow().isVisible());
-    QTimer::singleShot(0, &program.mainWindow(), [&] { program.mainWindow().close(); });
+    if (sessionEnds) {
+      // With the panel shown as well.
+      program.controlPanel().show();
+      QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    } else {
+      QTimer::singleShot(0, &program.mainWindow(), [&] { program.mainWindow().close(); });
+    }
     QTimer watchdog;
     watchdog.setSingleShot(true);
     bool timedOut = false;
     QObject::connect(&watchdog, &QTimer::timeout, [&] {
       timedOut = true;
-      QApplication::quit();
+      QApplication::exit(1);
     });
     watchdog.start(5000);
     QCOMPARE(QApplication::exec(), 0);
     QVERIFY(!timedOut);
+    QVERIFY(!program.mainWindow().isVisible());
     QVERIFY(!program.controlPanel().isVisible());
     QVERIFY(!program.stepWindow().isVisible());
   }
 
-  // Alt+F4 or the close message of the window manager: the tool windows
-  // have no close box, and hidden they would have no way back.
-  void windowManagerClosesNeitherToolWindow() {
+  // The tool windows have no close box, and hidden they would have no way
+  // back. An X11 window manager's close (Alt+F4, its close message) arrives
+  // as a spontaneous event; Qt's Wayland client closes the window itself
+  // when the compositor asks.
+  void closeRequestsCloseNeitherToolWindow_data() {
+    QTest::addColumn<bool>("wayland");
+    QTest::newRow("X11 window manager") << false;
+    QTest::newRow("Wayland compositor") << true;
+  }
+
+  void closeRequestsCloseNeitherToolWindow() {
+    QFETCH(bool, wayland);
     test::FakeMessageBoxes messages;
     Program program(messages);
     program.show();
     program.stepWindow().show();
-    const auto windowManagerCloses = [](QWidget& window) {
+    const auto requestClose = [wayland](QWidget& window) {
+      if (wayland) {
+        window.windowHandle()->close();
+        return;
+      }
       QCloseEvent close;
       QSpontaneKeyEvent::setSpontaneous(&close);
       QApplication::sendEvent(window.windowHandle(), &close);
     };
-    windowManagerCloses(program.controlPanel());
-    windowManagerCloses(program.stepWindow());
+    requestClose(program.controlPanel());
+    requestClose(program.stepWindow());
     QVERIFY(program.controlPanel().isVisible());
     QVERIFY(program.stepWindow().isVisible());
-    windowManagerCloses(program.mainWindow());
+    requestClose(program.mainWindow());
     QVERIFY(!program.mainWindow().isVisible());
+  }
+
+  // X11 wherever an X server answers, as only there the program may place
+  // its windows; what the user asks for always wins.
+  void platformChoiceFollowsTheSession_data() {
+    QTest::addColumn<bool>("platformAsked");
+    QTest::addColumn<bool>("xDisplayAnswers");
+    QTest::addColumn<bool>("waylandDisplaySet");
+    QTest::addColumn<QString>("platform");
+    QTest::newRow("X11 session") << false << true << false << "xcb";
+    QTest::newRow("Wayland session with XWayland") << false << true << true << "xcb";
+    QTest::newRow("Wayland session without X") << false << false << true << "wayland";
+    QTest::newRow("asked for, Wayland session") << true << true << true << "";
+    QTest::newRow("no display at all") << false << false << false << "";
+  }
+
+  void platformChoiceFollowsTheSession() {
+    QFETCH(bool, platformAsked);
+    QFETCH(bool, xDisplayAnswers);
+    QFETCH(bool, waylandDisplaySet);
+    QFETCH(QString, platform);
+    const DisplaySession session{platformAsked, xDisplayAnswers, waylandDisplaySet};
+    QCOMPARE(QString::fromStdString(choosePlatform(session)), platform);
+  }
+
+  // Qt's own messages of a start that found no platform, as Qt 6.4 gives
+  // them, and the one line that names the cause.
+  void startFailureNamesQtsCause_data() {
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("waylandDisplay");
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("Wayland plugin missing")
+        << QStringList{QStringLiteral("Could not find the Qt platform plugin \"wayland\" in \"\"")}
+        << ":0"
+        << "wayland-1"
+        << "the Qt platform plugin \"wayland\" is not installed (Debian package qt6-wayland)";
+    QTest::newRow("unknown plugin")
+        << QStringList{QStringLiteral("Could not find the Qt platform plugin \"nosuch\" in \"\"")}
+        << ""
+        << ""
+        << "the Qt platform plugin \"nosuch\" is not installed (installed: minimal, offscreen, "
+           "xcb)";
+    QTest::newRow("X server gone")
+        << QStringList{QStringLiteral("could not connect to display :9"),
+                       QStringLiteral("Could not load the Qt platform plugin \"xcb\" in \"\" even "
+                                      "though it was found.")}
+        << ":9"
+        << ""
+        << "no X display could be reached at DISPLAY=:9";
+    QTest::newRow("Wayland, then X11, neither there")
+        << QStringList{QStringLiteral("Failed to create wl_display (No such file or directory)"),
+                       QStringLiteral("Could not load the Qt platform plugin \"wayland\" in \"\" "
+                                      "even though it was found."),
+                       QStringLiteral("could not connect to display "),
+                       QStringLiteral("Could not load the Qt platform plugin \"xcb\" in \"\" even "
+                                      "though it was found.")}
+        << ""
+        << "wayland-9"
+        << "no Wayland display could be reached at WAYLAND_DISPLAY=wayland-9; no X display could "
+           "be "
+           "reached (DISPLAY is not set)";
+    QTest::newRow("no display at all")
+        << QStringList{QStringLiteral("could not connect to display "),
+                       QStringLiteral("Could not load the Qt platform plugin \"xcb\" in \"\" even "
+                                      "though it was found.")}
+        << ""
+        << ""
+        << "no display could be reached (neither DISPLAY nor WAYLAND_DISPLAY is set)";
+    QTest::newRow("other reason")
+        << QStringList{QStringLiteral("vnc: cannot listen\nport 5900 taken"),
+                       QStringLiteral("Could not load the Qt platform plugin \"vnc\" in \"\" even "
+                                      "though it was found.")}
+        << ":0"
+        << ""
+        << "the Qt platform plugin \"vnc\" did not start: vnc: cannot listen";
+    QTest::newRow("nothing Qt names")
+        << QStringList{} << ":0"
+        << ""
+        << "This application failed to start because no Qt platform plugin could be initialized.";
+  }
+
+  void startFailureNamesQtsCause() {
+    QFETCH(QStringList, messages);
+    QFETCH(QString, display);
+    QFETCH(QString, waylandDisplay);
+    QFETCH(QString, cause);
+    std::vector<std::string> held;
+    for (const QString& message : messages) {
+      held.push_back(message.toStdString());
+    }
+    const std::string fatal =
+        "This application failed to start because no Qt platform plugin could be "
+        "initialized.\n\nAvailable platform plugins are: minimal, offscreen, xcb.\n";
+    QCOMPARE(QString::fromStdString(startFailureCause(
+                 held, fatal, {display.toStdString(), waylandDisplay.toStdString()})),
+             cause);
   }
 
   void mainWindowKeepsTwoPixelsPerCell() {
