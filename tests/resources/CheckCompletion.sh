@@ -31,7 +31,7 @@ complete_line() {
   COMP_CWORD=$((${#COMP_WORDS[@]} - 1))
   COMPREPLY=()
   _orvalis_cli orvalis-cli "${COMP_WORDS[COMP_CWORD]}" "${COMP_WORDS[COMP_CWORD - 1]}"
-  printf '%s\n' "${COMPREPLY[@]}" | LC_ALL=C sort | xargs
+  printf '%s\n' "${COMPREPLY[@]}" | LC_ALL=C sort | paste -sd ' '
 }
 
 failures=0
@@ -70,14 +70,14 @@ offered=""
 for command in convert run render animate info; do
   offered+=" $(complete_line "orvalis-cli $command --")"
 done
-offered="$(xargs -n1 <<<"$offered" | LC_ALL=C sort -u | xargs)"
+offered="$(tr ' ' '\n' <<<"$offered" | grep . | LC_ALL=C sort -u | paste -sd ' ')"
 help="$("$cli" --help)"
-in_help="$(grep -oE -- '--[a-z][a-z-]*' <<<"$help" | LC_ALL=C sort -u | xargs)"
+in_help="$(grep -oE -- '--[a-z][a-z-]*' <<<"$help" | LC_ALL=C sort -u | paste -sd ' ')"
 [ "$offered" = "$in_help" ] || {
   echo "options offered: '$offered', named by --help: '$in_help'"
   failures=$((failures + 1))
 }
-commands_in_help="$(grep -oE 'orvalis-cli [a-z]+' <<<"$help" | cut -d' ' -f2 | sort -u | xargs)"
+commands_in_help="$(grep -oE 'orvalis-cli [a-z]+' <<<"$help" | cut -d' ' -f2 | sort -u | paste -sd ' ')"
 for command in $commands_in_help; do
   grep -qw "$command" <<<"$(complete_line "orvalis-cli ")" || {
     echo "command '$command' of --help not offered"
