@@ -89,4 +89,4 @@ lintian_output="$(lintian --display-info "$deb" 2>&1)" || fail "lintian finds er
 if [ "$failures" -gt 0 ]; then
   exit 1
 fi
-echo "check-package.sh: $(basename "$deb") ok, $(du -k "$deb" | cut -f1) KiB, Depends: $depends"
+echo "check-package.sh: $(basename "$deb") ok, $(stat -c %s "$deb") bytes, Depends: $depends"
