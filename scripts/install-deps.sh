@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Orvalis
-# need, and brings the parser and picture libraries to Debian's latest
+# Installs the Debian packages that building, running, testing and
+# packaging Orvalis need, and brings the parser and picture libraries to Debian's latest
 # security updates. Says nothing when everything is there and current.
 set -euo pipefail
 
@@ -14,6 +14,7 @@ packages=(
   desktop-file-utils appstream shared-mime-info libglib2.0-bin
   libexpat1-dev libjpeg-dev libpng-dev libgif-dev zlib1g-dev
   clang libclang-rt-14-dev
+  dpkg-dev lintian bash-completion
 )
 
 # Pattern files and pictures come from anywhere, so their parsers must carry

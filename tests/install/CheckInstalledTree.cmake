@@ -1,10 +1,11 @@
 # cmake -D BUILD_DIR=... -D PREFIX=... -D WITH_CLI=0|1 -P CheckInstalledTree.cmake
 #
 # Installs the build at BUILD_DIR into PREFIX, emptied first, and checks that
-# the tree holds the programs and what a desktop needs to offer Orvalis: the
-# desktop entry, the icon, the AppStream metainfo and the file types, each
-# valid and naming files and types that were installed, and that the install
-# made the prefix's MIME database, in which pattern files are Orvalis's.
+# the tree holds the programs, their man pages and completion, and what a
+# desktop needs to offer Orvalis: the desktop entry, the icon, the AppStream
+# metainfo and the file types, each valid and naming files and types that
+# were installed, and that the install made the prefix's MIME database, in
+# which pattern files are Orvalis's.
 
 cmake_minimum_required(VERSION 3.25)
 
@@ -58,7 +59,9 @@ set(desktop_entry "share/applications/orvalis.desktop")
 set(icon "share/icons/hicolor/48x48/apps/orvalis.png")
 set(metainfo "share/metainfo/io.github.orvalis.Orvalis.metainfo.xml")
 foreach(path IN ITEMS "${desktop_entry}" "${icon}" "share/icons/hicolor/scalable/apps/orvalis.svg"
-                      "${metainfo}" "share/mime/packages/orvalis.xml")
+                      "${metainfo}" "share/mime/packages/orvalis.xml"
+                      "share/man/man1/orvalis.1.gz" "share/man/man1/orvalis-cli.1.gz"
+                      "share/bash-completion/completions/orvalis-cli")
   expect_file("${path}")
 endforeach()
 
