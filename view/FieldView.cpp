@@ -22,6 +22,7 @@ FieldView::FieldView(LifeField& field, QWidget* parent)
       field_(field),
       editor_(field, layout_, [this](const QRect& area) { markDirty(area); }) {
   setWindowTitle(QStringLiteral("Orvalis V2.0"));
+  setAccessibleName(QStringLiteral("Feld"));
   QPalette background = palette();
   background.setColor(QPalette::Window, Qt::white);
   setPalette(background);
@@ -39,6 +40,7 @@ void FieldView::layOut() {
   layout_.clientWidth = width();
   layout_.clientHeight = height();
   layout_.compute();
+  setAccessibleDescription(QStringLiteral("Feld %1 × %2").arg(layout_.columns).arg(layout_.rows));
 }
 
 void FieldView::setFieldSize(int columns, int rows) {
@@ -156,6 +158,7 @@ void FieldView::mousePressEvent(QMouseEvent* event) {
     default:
       break;
   }
+  reportDrag();
 }
 
 void FieldView::mouseReleaseEvent(QMouseEvent* event) {
@@ -166,6 +169,13 @@ void FieldView::mouseReleaseEvent(QMouseEvent* event) {
 
 void FieldView::mouseMoveEvent(QMouseEvent* event) {
   editor_.pointerMoved(clientPixel(event));
+  reportDrag();
+}
+
+void FieldView::reportDrag() {
+  if (editor_.dragMode() != DragMode::None && editHandler_) {
+    editHandler_();
+  }
 }
 
 void FieldView::leaveEvent(QEvent*) {

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "engine/Population.h"
 #include "engine/Text.h"
 #include "files/ExportedPattern.h"
 #include "files/FileContent.h"
@@ -268,6 +269,7 @@ void FileCommands::loadLifeFile() {
 // A picture that cannot be read ends the import without a word.
 void FileCommands::loadPicture() {
   if (importPicture(lastFilePath_, gadgets_, field_.cells)) {
+    restartGenerations(field_, visibleFieldSize(gadgets_));
     view_.invalidateAll();
   }
 }
@@ -296,6 +298,7 @@ void FileCommands::applyDocument(const XmlDocument& document, ApplyMode mode,
 // belonged to the field before.
 void FileCommands::showLoadedField() {
   field_.fieldEdited = true;
+  restartGenerations(field_, visibleFieldSize(gadgets_));
   view_.relayoutFromControls();
   view_.invalidateAll();
 }
