@@ -146,9 +146,9 @@ class PanelReadingTest : public QObject, test::ProgramFixture {
     for (std::string action; words >> action;) {
       run(action);
     }
+    QCOMPARE(QString::fromLatin1(gadgets().gadgetText(GadgetId::StatusLine)), shown);
     auto* statusLine = gadgets().gadgetHandle(GadgetId::StatusLine);
     QCOMPARE(accessibleText(statusLine, QAccessible::Name), shown);
-    QCOMPARE(QString::fromLatin1(gadgets().gadgetText(GadgetId::StatusLine)), shown);
   }
 
   // Labels and buttons by their captions without "&"; fields, with every
