@@ -133,11 +133,12 @@ ORVALIS_VECTOR_CLONES ColumnTally loadColumn(const Cell* column, int rows, bool 
           int{apply} & (int{mark == raw(PendingMark::Birth)} | int{mark == raw(PendingMark::Die)}));
     }
   }
-  int livingCount = 0;
+  // 16 bits hold a column's count and keep the vector sums narrow.
+  std::uint16_t livingCount = 0;
   for (int y = 0; y < rows; ++y) {
     living[y + 1] = static_cast<std::uint8_t>(states[y] == raw(CellState::Alive) ||
                                               states[y] == raw(CellState::Static));
-    livingCount += living[y + 1];
+    livingCount = static_cast<std::uint16_t>(livingCount + living[y + 1]);
   }
   living[0] = wrapEdges ? living[rows] : 0;
   living[rows + 1] = wrapEdges ? living[1] : 0;
