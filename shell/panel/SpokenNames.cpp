@@ -1,6 +1,32 @@
 #include "shell/panel/SpokenNames.h"
 
+#include <utility>
+
 namespace orvalis {
+namespace {
+
+using enum GadgetId;
+
+// Each field beside the gadget whose caption names it.
+constexpr std::pair<GadgetId, GadgetId> namedFields[] = {
+    {IntervalSpin, IntervalLabel},   {SizeXSpin, SizeXLabel},
+    {SizeYSpin, SizeYLabel},         {RandomPercentSpin, RandomButton},
+    {ThresholdSpin, ThresholdLabel}, {FileNameField, FileLabel},
+    {CommentEditor, CommentLabel},   {AuthorField, AuthorLabel},
+    {SourceField, SourceLabel},      {DateField, DateLabel},
+};
+
+constexpr std::pair<GadgetId, const char16_t*> descriptions[] = {
+    {ShiftUpButton, u"Muster nach oben schieben"},
+    {ShiftRightButton, u"Muster nach rechts schieben"},
+    {ShiftDownButton, u"Muster nach unten schieben"},
+    {ShiftLeftButton, u"Muster nach links schieben"},
+    {OpenSourceButton, u"Quelle öffnen oder kopieren"},
+    {DateNowButton, u"Datum auf jetzt setzen"},
+    {RandomPercentSpin, u"Anteil lebender Zellen in Prozent"},
+};
+
+}  // namespace
 
 QString spokenCaption(const QString& caption) {
   QString spoken;
@@ -14,51 +40,21 @@ QString spokenCaption(const QString& caption) {
 }
 
 std::optional<GadgetId> namingGadget(GadgetId field) {
-  switch (field) {
-    case GadgetId::IntervalSpin:
-      return GadgetId::IntervalLabel;
-    case GadgetId::SizeXSpin:
-      return GadgetId::SizeXLabel;
-    case GadgetId::SizeYSpin:
-      return GadgetId::SizeYLabel;
-    case GadgetId::RandomPercentSpin:
-      return GadgetId::RandomButton;
-    case GadgetId::ThresholdSpin:
-      return GadgetId::ThresholdLabel;
-    case GadgetId::FileNameField:
-      return GadgetId::FileLabel;
-    case GadgetId::CommentEditor:
-      return GadgetId::CommentLabel;
-    case GadgetId::AuthorField:
-      return GadgetId::AuthorLabel;
-    case GadgetId::SourceField:
-      return GadgetId::SourceLabel;
-    case GadgetId::DateField:
-      return GadgetId::DateLabel;
-    default:
-      return std::nullopt;
+  for (const auto& [named, naming] : namedFields) {
+    if (named == field) {
+      return naming;
+    }
   }
+  return std::nullopt;
 }
 
 QString spokenDescription(GadgetId id) {
-  switch (id) {
-    case GadgetId::ShiftUpButton:
-      return QStringLiteral("Muster nach oben schieben");
-    case GadgetId::ShiftRightButton:
-      return QStringLiteral("Muster nach rechts schieben");
-    case GadgetId::ShiftDownButton:
-      return QStringLiteral("Muster nach unten schieben");
-    case GadgetId::ShiftLeftButton:
-      return QStringLiteral("Muster nach links schieben");
-    case GadgetId::OpenSourceButton:
-      return QStringLiteral("Quelle öffnen oder kopieren");
-    case GadgetId::DateNowButton:
-      return QStringLiteral("Datum auf jetzt setzen");
-    case GadgetId::RandomPercentSpin:
-      return QStringLiteral("Anteil lebender Zellen in Prozent");
-    default:
-      return {};
+  for (const auto& [described, description] : descriptions) {
+    if (described == id) {
+      return QString::fromUtf16(description);
+    }
   }
+  return {};
 }
 
 }  // namespace orvalis
