@@ -58,10 +58,17 @@ class CellGrid {
 };
 
 // The cell store together with the flag that its pending marks are stale:
-// set by edits, cleared only by the stepping protocol.
+// set by edits, cleared only by the stepping protocol. The counts are those
+// of the visible field, kept by every operation that changes it, so that
+// nobody has to count the cells again after a step.
 struct LifeField {
   CellGrid cells;
   bool fieldEdited = false;
+  // Generations shown since the pattern was loaded, cleared, filled at
+  // random or resized; and the generation of the remembered field.
+  long long generation = 0;
+  long long rememberedGeneration = 0;
+  int population = 0;  // cells that count as living: Alive and Static
 };
 
 }  // namespace orvalis

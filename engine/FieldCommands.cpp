@@ -5,6 +5,8 @@
 #include <cstring>
 #include <vector>
 
+#include "engine/Population.h"
+
 namespace orvalis {
 namespace {
 
@@ -56,6 +58,7 @@ void randomFill(LifeField& field, FieldSize requested, int percent, Random& rand
     cell.state = CellState::Alive;
     cell.remembered = CellState::Alive;
   }
+  restartGenerations(field, size);
 }
 
 void clearField(CellGrid& grid, FieldSize requested) {
@@ -84,6 +87,8 @@ void restoreRemembered(LifeField& field, FieldSize requested) {
     }
   }
   field.fieldEdited = true;
+  field.generation = field.rememberedGeneration;
+  field.population = countPopulation(field.cells, size);
 }
 
 void rememberField(LifeField& field, FieldSize requested) {
@@ -95,6 +100,7 @@ void rememberField(LifeField& field, FieldSize requested) {
     }
   }
   field.fieldEdited = true;
+  field.rememberedGeneration = field.generation;
 }
 
 void shiftField(LifeField& field, FieldSize requested, ShiftDirection direction, bool wrapEdges) {
@@ -136,6 +142,8 @@ void shiftField(LifeField& field, FieldSize requested, ShiftDirection direction,
     cell.pending = PendingMark::None;
   }
   field.fieldEdited = true;
+  // Without wrapping, the line that left the field took its cells along.
+  field.population = countPopulation(grid, size);
 }
 
 }  // namespace orvalis

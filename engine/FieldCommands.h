@@ -11,7 +11,7 @@ namespace orvalis {
 
 // Clears the visible field, then makes exactly columns x rows x percent / 100
 // random cells Alive (state and remembered), searching right and down from a
-// drawn cell that is taken already.
+// drawn cell that is taken already. The generations count from 0 again.
 void randomFill(LifeField& field, FieldSize size, int percent, Random& random);
 
 // Dead, remembered Dead and no mark for the cells of `size`.
@@ -20,10 +20,12 @@ void clearField(CellGrid& grid, FieldSize size);
 // Dead, remembered Dead and no mark for all 500 x 500 cells.
 void clearAll(CellGrid& grid);
 
-// state := remembered with no mark for the visible field; marks the field edited.
+// state := remembered with no mark for the visible field, and the remembered
+// generation with it; marks the field edited.
 void restoreRemembered(LifeField& field, FieldSize size);
 
-// remembered := state for the visible field; marks the field edited.
+// remembered := state for the visible field, and the generation with it;
+// marks the field edited.
 void rememberField(LifeField& field, FieldSize size);
 
 enum class ShiftDirection { Up, Right, Down, Left };

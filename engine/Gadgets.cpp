@@ -33,6 +33,7 @@ GadgetKind gadgetKind(GadgetId id) {
     case GadgetId::AuthorLabel:
     case GadgetId::SourceLabel:
     case GadgetId::DateLabel:
+    case GadgetId::StatusLine:
       return GadgetKind::Label;
     case GadgetId::GridCheck:
     case GadgetId::InfiniteCheck:

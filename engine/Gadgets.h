@@ -54,6 +54,7 @@ enum class GadgetId : int {
   DateField = 40,
   DateNowButton = 41,
   RestorePanelCommand = 42,
+  StatusLine = 43,  // generation and population, below the date
 };
 
 enum class GadgetKind {

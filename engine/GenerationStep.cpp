@@ -105,15 +105,24 @@ struct StepReport {
   CellBits repainted;
 };
 
+// What loading a column found: its living cells and whether any of its
+// cells carried a mark.
+struct ColumnTally {
+  int living = 0;
+  bool marked = false;
+};
+
 // Reads a column's states into `states`, as they are after phase 1 when
 // `apply` is set, and whether each counts as a living neighbour into
 // `living`, padded with the wrapped-round row or nothing. `applied`, when
 // given, flags the cells whose mark phase 1 carries out.
-ORVALIS_VECTOR_CLONES void loadColumn(const Cell* column, int rows, bool wrapEdges, bool apply,
-                                      std::int8_t* states, std::uint8_t* living,
-                                      std::uint8_t* applied) {
+ORVALIS_VECTOR_CLONES ColumnTally loadColumn(const Cell* column, int rows, bool wrapEdges,
+                                             bool apply, std::int8_t* states, std::uint8_t* living,
+                                             std::uint8_t* applied) {
+  std::uint32_t marks = 0;
   for (int y = 0; y < rows; ++y) {
     const std::uint32_t word = lowWord(column[y]);
+    marks |= markOf(word);
     states[y] = static_cast<std::int8_t>(apply ? appliedState(word) : word & 0xFF);
   }
   if (applied) {
@@ -124,12 +133,16 @@ ORVALIS_VECTOR_CLONES void loadColumn(const Cell* column, int rows, bool wrapEdg
           int{apply} & (int{mark == raw(PendingMark::Birth)} | int{mark == raw(PendingMark::Die)}));
     }
   }
+  // 16 bits hold a column's count and keep the vector sums narrow.
+  std::uint16_t livingCount = 0;
   for (int y = 0; y < rows; ++y) {
     living[y + 1] = static_cast<std::uint8_t>(states[y] == raw(CellState::Alive) ||
                                               states[y] == raw(CellState::Static));
+    livingCount = static_cast<std::uint16_t>(livingCount + living[y + 1]);
   }
   living[0] = wrapEdges ? living[rows] : 0;
   living[rows + 1] = wrapEdges ? living[1] : 0;
+  return {livingCount, marks != 0};
 }
 
 // Stores the column's states as loaded and its new marks, one store a cell;
@@ -176,8 +189,9 @@ ORVALIS_VECTOR_CLONES void judgeColumn(Cell* column, int rows, const std::int8_t
 // three neighbouring columns. With `apply`, phase 1 happens in the same pass:
 // every column is read with its marks applied, and its new state is stored
 // together with its new marks. A column read twice (the last one, with
-// wrapping) yields the same states both times.
-void judgeField(CellGrid& grid, FieldSize size, bool wrapEdges, bool apply, StepReport* report) {
+// wrapping) yields the same states both times and is tallied once.
+StepTally judgeField(CellGrid& grid, FieldSize size, bool wrapEdges, bool apply,
+                     StepReport* report) {
   LivingColumn a{}, b{}, c{}, firstColumn{};
   std::array<std::int8_t, gridRows> statesA{}, statesB{};
   constexpr std::size_t flagRows = CellBits::wordsPerColumn * 64;
@@ -196,13 +210,19 @@ void judgeField(CellGrid& grid, FieldSize size, bool wrapEdges, bool apply, Step
     loadColumn(grid.column(size.columns - 1), size.rows, true, apply, nextStates, left,
                nextApplied);
   }
-  loadColumn(grid.column(0), size.rows, wrapEdges, apply, states, centre, applied);
+  ColumnTally tally =
+      loadColumn(grid.column(0), size.rows, wrapEdges, apply, states, centre, applied);
+  int population = tally.living;
+  bool marked = tally.marked;
   firstColumn = b;
 
   for (int x = 0; x < size.columns; ++x) {
     std::uint8_t* right = spare;
     if (x + 1 < size.columns) {
-      loadColumn(grid.column(x + 1), size.rows, wrapEdges, apply, nextStates, right, nextApplied);
+      tally = loadColumn(grid.column(x + 1), size.rows, wrapEdges, apply, nextStates, right,
+                         nextApplied);
+      population += tally.living;
+      marked = marked || tally.marked;
     } else if (wrapEdges) {
       right = firstColumn.data();
     } else {
@@ -219,19 +239,19 @@ void judgeField(CellGrid& grid, FieldSize size, bool wrapEdges, bool apply, Step
     left = centre;
     centre = right;
   }
+  return {population, apply && marked};
 }
 
 }  // namespace
 
-void generationStep(CellGrid& grid, const StepSettings& settings, bool skipApply,
-                    InvalidationSink* sink) {
+StepTally generationStep(CellGrid& grid, const StepSettings& settings, bool skipApply,
+                         InvalidationSink* sink) {
   const FieldSize size = settings.size.clamped();
   if (!sink) {
-    judgeField(grid, size, settings.wrapEdges, !skipApply, nullptr);
-    return;
+    return judgeField(grid, size, settings.wrapEdges, !skipApply, nullptr);
   }
   StepReport report;
-  judgeField(grid, size, settings.wrapEdges, !skipApply, &report);
+  const StepTally tally = judgeField(grid, size, settings.wrapEdges, !skipApply, &report);
   // Reported after the work, row by row: the same requests in the same order
   // as applying and judging row by row would give. Phase 1 made births (no
   // erasing) and deaths (erasing); phase 2 repaints with erasing.
@@ -239,15 +259,19 @@ void generationStep(CellGrid& grid, const StepSettings& settings, bool skipApply
     sink->invalidateCell(x, y, grid.at(x, y).state == CellState::Dead);
   });
   report.repainted.forEachRowMajor(size, [&](int x, int y) { sink->invalidateCell(x, y, true); });
+  return tally;
+}
+
+void stepField(LifeField& field, const StepSettings& settings, bool skipApply,
+               InvalidationSink* sink) {
+  const StepTally tally = generationStep(field.cells, settings, skipApply, sink);
+  field.population = tally.population;
+  field.generation += static_cast<int>(tally.appliedMarks);
 }
 
 void advanceGeneration(LifeField& field, const StepSettings& settings, InvalidationSink* sink) {
-  if (!field.fieldEdited) {
-    generationStep(field.cells, settings, false, sink);
-  } else {
-    generationStep(field.cells, settings, true, sink);
-    field.fieldEdited = false;
-  }
+  stepField(field, settings, field.fieldEdited, sink);
+  field.fieldEdited = false;
 }
 
 }  // namespace orvalis

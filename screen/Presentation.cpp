@@ -2,6 +2,7 @@
 
 #include "engine/FieldCommands.h"
 #include "engine/GenerationStep.h"
+#include "engine/Population.h"
 #include "engine/Text.h"
 #include "screen/FieldPicture.h"
 #include "screen/ScanCodes.h"
@@ -56,6 +57,7 @@ void scatterCells(LifeField& field, const PresentationSettings& settings, Random
     Cell& cell = field.cells.at(x, y);
     cell.state = cell.remembered = CellState::Alive;
   }
+  restartGenerations(field, size);
 }
 
 // The remembered field with no marks. The presentation's own changes never
@@ -128,7 +130,7 @@ void runPresentation(LifeField& field, GadgetAccess& settings, FieldView& view, 
       lastStepTime = now;
       state.stepRequested = false;
       // Both phases always; shown with the next frame.
-      generationStep(field.cells, values.step(), false, nullptr);
+      stepField(field, values.step(), false, nullptr);
     }
     screen.presentFrame();
     screen.pollKeyboard();

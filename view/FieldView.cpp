@@ -39,6 +39,7 @@ void FieldView::layOut() {
   layout_.clientWidth = width();
   layout_.clientHeight = height();
   layout_.compute();
+  setAccessibleDescription(QStringLiteral("Feld %1 × %2").arg(layout_.columns).arg(layout_.rows));
 }
 
 void FieldView::setFieldSize(int columns, int rows) {
@@ -156,6 +157,7 @@ void FieldView::mousePressEvent(QMouseEvent* event) {
     default:
       break;
   }
+  reportDrag();
 }
 
 void FieldView::mouseReleaseEvent(QMouseEvent* event) {
@@ -166,6 +168,13 @@ void FieldView::mouseReleaseEvent(QMouseEvent* event) {
 
 void FieldView::mouseMoveEvent(QMouseEvent* event) {
   editor_.pointerMoved(clientPixel(event));
+  reportDrag();
+}
+
+void FieldView::reportDrag() {
+  if (editor_.dragMode() != DragMode::None && editHandler_) {
+    editHandler_();
+  }
 }
 
 void FieldView::leaveEvent(QEvent*) {

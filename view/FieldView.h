@@ -28,6 +28,8 @@ class FieldView : public QWidget, public InvalidationSink {
   // What the middle button runs while "Hide" is checked: bring the hidden
   // panel back and stop the simulation.
   void setRestoreHandler(std::function<void()> handler) { restoreHandler_ = std::move(handler); }
+  // Told after every mouse event of a drag, which may have edited cells.
+  void setEditHandler(std::function<void()> handler) { editHandler_ = std::move(handler); }
 
   // The size gadgets changed: lay out anew, widen or heighten the window so
   // that every cell keeps at least 2 pixels, repaint everything.
@@ -63,6 +65,7 @@ class FieldView : public QWidget, public InvalidationSink {
   void flushDirtyArea();
   bool simulationRunning() const;
   CellState drawingKind() const;
+  void reportDrag();
 
   LifeField& field_;
   SettingsRecord startSettings_;
@@ -70,6 +73,7 @@ class FieldView : public QWidget, public InvalidationSink {
   FieldLayout layout_;
   MouseEditor editor_;
   std::function<void()> restoreHandler_;
+  std::function<void()> editHandler_;
   DirtyArea dirty_;
   bool flushQueued_ = false;
   QImage backBuffer_;

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "engine/Population.h"
+
 namespace orvalis {
 
 MouseEditor::MouseEditor(LifeField& field, const FieldLayout& layout,
@@ -64,6 +66,8 @@ void MouseEditor::enterCell(int column, int row) {
   }
   const CellState state = dragMode_ == DragMode::Paint ? paintState_ : CellState::Dead;
   Cell& cell = field_.cells.at(column, row);
+  field_.population +=
+      static_cast<int>(countsAsLiving(state)) - static_cast<int>(countsAsLiving(cell.state));
   cell.state = state;
   cell.remembered = state;
   cell.pending = PendingMark::Keep;
@@ -81,6 +85,7 @@ void MouseEditor::takeSnapshot() {
       cell.pending = PendingMark::None;
     }
   }
+  field_.rememberedGeneration = field_.generation;
   repaint_(QRect(0, 0, layout_.clientWidth, layout_.clientHeight));
 }
 

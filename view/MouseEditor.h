@@ -16,6 +16,7 @@ enum class DragMode { None, Paint, Erase };
 // button) every cell that the pointer is reported over, and the cell under
 // the pointer is marked by the hover frame. The first edit after a step
 // makes the field as it stands the remembered field and drops the preview.
+// Each edit keeps the field's population right; the generation stays.
 class MouseEditor {
  public:
   // `repaint` is asked for every client rectangle that changed.

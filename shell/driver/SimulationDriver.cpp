@@ -93,6 +93,7 @@ void SimulationDriver::advance() {
   const StepSettings settings{visibleFieldSize(gadgets),
                               gadgets.gadgetValue(GadgetId::InfiniteCheck) != 0};
   advanceGeneration(field_, settings, &mainWindow_);
+  panel_.showFieldStatus();
 }
 
 QWidget& SimulationDriver::stepButton() const {

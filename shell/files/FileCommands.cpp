@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "engine/Population.h"
 #include "files/FileContent.h"
 #include "files/FileFormats.h"
 #include "files/FileMessages.h"
@@ -148,6 +149,7 @@ void FileCommands::loadAs(const FileFormat& format, const std::string& path, int
     return;
   }
   if (format.family == FormatFamily::Picture) {
+    restartGenerations(field_, visibleFieldSize(gadgets_));
     view_.invalidateAll();
   } else {
     showLoadedField();
@@ -175,6 +177,7 @@ void FileCommands::applyDocument(const XmlDocument& document, ApplyMode mode,
 // belonged to the field before.
 void FileCommands::showLoadedField() {
   field_.fieldEdited = true;
+  restartGenerations(field_, visibleFieldSize(gadgets_));
   view_.relayoutFromControls();
   view_.invalidateAll();
 }

@@ -4,6 +4,8 @@
 #include <QPlainTextEdit>
 
 #include "engine/FieldCommands.h"
+#include "engine/Population.h"
+#include "shell/panel/StatusLine.h"
 #include "view/FieldView.h"
 
 namespace orvalis {
@@ -24,6 +26,7 @@ ControlPanel::ControlPanel(FieldView& mainWindow, LifeField& field, Random& rand
       random_(random),
       gadgets_(*this, [this](GadgetId id) { command(id, CommandSource::Control); }) {
   gadgets_.applyStartValues();
+  showFieldStatus();
 }
 
 void ControlPanel::command(GadgetId id, CommandSource source) {
@@ -96,14 +99,28 @@ void ControlPanel::command(GadgetId id, CommandSource source) {
       break;
     case GadgetId::SizeXSpin:
     case GadgetId::SizeYSpin:
-      // Every change reaches the view; an unchanged size again is harmless.
-      mainWindow_.setFieldSize(static_cast<int>(gadgets_.gadgetValue(GadgetId::SizeXSpin)),
-                               static_cast<int>(gadgets_.gadgetValue(GadgetId::SizeYSpin)));
+      changeFieldSize();
       break;
     default:
       runFieldCommand(id);
       break;
   }
+  showFieldStatus();
+}
+
+void ControlPanel::showFieldStatus() {
+  gadgets_.setGadgetText(GadgetId::StatusLine, statusLineText(field_));
+}
+
+// Every change reaches the view; an unchanged size again is harmless and
+// keeps the generation.
+void ControlPanel::changeFieldSize() {
+  const FieldSize size = visibleFieldSize(gadgets_);
+  const FieldLayout& shown = mainWindow_.fieldLayout();
+  if (size != FieldSize{shown.columns, shown.rows}) {
+    restartGenerations(field_, size);
+  }
+  mainWindow_.setFieldSize(size.columns, size.rows);
 }
 
 void ControlPanel::flip(GadgetId id) {
@@ -134,6 +151,7 @@ void ControlPanel::runFieldCommand(GadgetId id) {
     case GadgetId::ClearButton:
       gadgets_.setGadgetText(GadgetId::CommentEditor, "");
       clearAll(field_.cells);
+      restartGenerations(field_, size);
       break;
     case GadgetId::BackButton:
       restoreRemembered(field_, size);

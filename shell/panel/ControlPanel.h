@@ -23,8 +23,11 @@ class ControlPanel : public ToolWindow {
   // `field` and draw from `random`.
   ControlPanel(FieldView& mainWindow, LifeField& field, Random& random);
 
-  // Runs command `id`. Numbers that no command has do nothing.
+  // Runs command `id`. Numbers that no command has do nothing. The status
+  // line shows the field as the command left it.
   void command(GadgetId id, CommandSource source);
+  // The field's generation and population into the status line.
+  void showFieldStatus();
 
   Gadgets& gadgets() { return gadgets_; }
   PanelHooks& hooks() { return hooks_; }
@@ -34,6 +37,7 @@ class ControlPanel : public ToolWindow {
   void focusAndSelectAll(GadgetId id);
   // The whole-field commands; any other gadget is none of its business.
   void runFieldCommand(GadgetId id);
+  void changeFieldSize();
 
   FieldView& mainWindow_;
   LifeField& field_;

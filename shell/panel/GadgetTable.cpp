@@ -48,6 +48,7 @@ constexpr GadgetRow rows[] = {
     {DateLabel, "Datum", {2, 515, 55, 15}},
     {DateField, "", {2, 530, 145, 20}},
     {DateNowButton, "&N", {147, 530, 20, 20}},
+    {StatusLine, "", {2, 552, 165, 16}},
 };
 
 }  // namespace

@@ -17,7 +17,8 @@ struct GadgetRow {
 };
 
 // Every control of the panel in creation order, which is also their order
-// from first to last. The restore command has no control and no row.
+// from first to last. The restore command has no control and no row; the
+// status line comes last.
 std::span<const GadgetRow> gadgetTable();
 
 }  // namespace orvalis

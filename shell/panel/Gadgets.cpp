@@ -1,6 +1,7 @@
 #include "shell/panel/Gadgets.h"
 
 #include <QCheckBox>
+#include <QDateTimeEdit>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -11,6 +12,7 @@
 #include "shell/panel/GadgetTable.h"
 #include "shell/panel/PanelLabel.h"
 #include "shell/panel/SpinField.h"
+#include "shell/panel/SpokenNames.h"
 
 namespace orvalis {
 namespace {
@@ -114,6 +116,28 @@ Gadgets::Gadgets(QWidget& panel, std::function<void(GadgetId)> notify)
     }
     widget->setGeometry(row.rectangle);
     add(row.id, widget);
+  }
+  nameForScreenReaders();
+}
+
+// Buttons and labels are read by their captions; a field takes the caption
+// of its label, and so do the parts that take the focus.
+void Gadgets::nameForScreenReaders() {
+  for (const GadgetRow& row : gadgetTable()) {
+    QWidget* widget = gadget(row.id);
+    widget->setAccessibleDescription(spokenDescription(row.id));
+    const auto naming = namingGadget(row.id);
+    if (!naming) {
+      continue;
+    }
+    const QString name = spokenCaption(fromLatin1(gadgetText(*naming)));
+    widget->setAccessibleName(name);
+    if (gadgetKind(row.id) == GadgetKind::Spin) {
+      static_cast<SpinField*>(widget)->edit().setAccessibleName(name);
+    } else if (gadgetKind(row.id) == GadgetKind::DateField) {
+      static_cast<DateField*>(widget)->check().setAccessibleName(name);
+      static_cast<DateField*>(widget)->editor().setAccessibleName(name);
+    }
   }
 }
 

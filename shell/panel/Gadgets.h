@@ -39,10 +39,11 @@ class Gadgets : public GadgetAccess {
   QWidget* gadgetHandle(GadgetId id) const;
 
  private:
-  static constexpr int gadgetCount = static_cast<int>(GadgetId::RestorePanelCommand) + 1;
+  static constexpr int gadgetCount = static_cast<int>(GadgetId::StatusLine) + 1;
 
   QWidget* gadget(GadgetId id) const;
   void add(GadgetId id, QWidget* widget);
+  void nameForScreenReaders();
 
   std::function<void(GadgetId)> notify_;
   std::array<QPointer<QWidget>, gadgetCount> widgets_;

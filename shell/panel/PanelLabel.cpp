@@ -1,15 +1,52 @@
 #include "shell/panel/PanelLabel.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 #include <QStyle>
 
-namespace orvalis {
+#include "shell/panel/SpokenNames.h"
 
-PanelLabel::PanelLabel(const QString& text, QWidget* parent) : QWidget(parent), text_(text) {}
+namespace orvalis {
+namespace {
+
+class AccessiblePanelLabel : public QAccessibleWidget {
+ public:
+  explicit AccessiblePanelLabel(PanelLabel* label)
+      : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+  QString text(QAccessible::Text kind) const override {
+    if (kind == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+      return spokenCaption(static_cast<const PanelLabel*>(widget())->text());
+    }
+    return QAccessibleWidget::text(kind);
+  }
+};
+
+QAccessibleInterface* accessibleLabel(const QString& className, QObject* object) {
+  if (className == QLatin1String(PanelLabel::staticMetaObject.className())) {
+    return new AccessiblePanelLabel(static_cast<PanelLabel*>(object));
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+PanelLabel::PanelLabel(const QString& text, QWidget* parent) : QWidget(parent), text_(text) {
+  static const bool factoryInstalled = [] {
+    QAccessible::installFactory(accessibleLabel);
+    return true;
+  }();
+  Q_UNUSED(factoryInstalled);
+}
 
 void PanelLabel::setText(const QString& text) {
+  if (text == text_) {
+    return;
+  }
   text_ = text;
   update();
+  QAccessibleEvent changed(this, QAccessible::NameChanged);
+  QAccessible::updateAccessibility(&changed);
 }
 
 void PanelLabel::paintEvent(QPaintEvent*) {

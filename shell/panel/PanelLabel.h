@@ -7,7 +7,10 @@ namespace orvalis {
 // A caption of the panel, left-aligned and wrapped at words, with the letter
 // after "&" underlined. Unlike QLabel it shows the underline without taking
 // Alt+letter as a shortcut: the underlined letters act through Ctrl keys.
+// Screen readers read it as static text, the caption without the "&".
 class PanelLabel : public QWidget {
+  Q_OBJECT
+
  public:
   PanelLabel(const QString& text, QWidget* parent);
 

@@ -14,6 +14,8 @@ QToolButton* arrowButton(Qt::ArrowType arrow, QWidget* parent) {
   button->setArrowType(arrow);
   button->setAutoRepeat(true);
   button->setFocusPolicy(Qt::NoFocus);
+  button->setAccessibleName(arrow == Qt::UpArrow ? QStringLiteral("Erhöhen")
+                                                 : QStringLiteral("Verringern"));
   return button;
 }
 

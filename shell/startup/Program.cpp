@@ -68,6 +68,7 @@ Program::Program(platform::MessageBoxes& messages, platform::DesktopServices& de
   hooks.startStop = [this] { driver_->startOrStop(); };
   hooks.step = [this] { driver_->step(); };
   mainWindow_->setRestoreHandler([this] { driver_->restore(); });
+  mainWindow_->setEditHandler([this] { controlPanel_->showFieldStatus(); });
   accelerators_ = std::make_unique<AcceleratorFilter>(
       [this](GadgetId id) { controlPanel_->command(id, CommandSource::Accelerator); });
   qApp->installEventFilter(accelerators_.get());
@@ -99,6 +100,7 @@ void Program::show() {
 
 void Program::openFile(const std::string& path) {
   fileCommands_->openFile(path);
+  controlPanel_->showFieldStatus();
 }
 
 namespace {

@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "engine/Population.h"
 #include "tests/engine/FieldHelpers.h"
 
 namespace orvalis {
@@ -294,8 +295,10 @@ TEST(GenerationStep, AgreesWithTheRuleOnRandomFields) {
       RecordingSink fastSink, referenceSink;
       // Judging alone at the start and again in the middle, as after an edit.
       for (int call = 0; call < 6; ++call) {
-        generationStep(fast, {size, wrap}, call % 3 == 0, &fastSink);
+        const StepTally tally = generationStep(fast, {size, wrap}, call % 3 == 0, &fastSink);
         referenceStep(reference, size, wrap, call % 3 == 0, referenceSink);
+        // Counted on the way, each column once, though wrapping reads one twice.
+        ASSERT_EQ(tally.population, countPopulation(reference, size));
       }
       ASSERT_EQ(fastSink.cells, referenceSink.cells)
           << size.columns << "x" << size.rows << " wrap " << wrap;
