@@ -256,7 +256,8 @@ std::string usageText() {
          "                                 [--delay MS]\n"
          "  orvalis-cli info IN [picture options]\n"
          "\n"
-         "IN and OUT are read and written by their extension, in any case:\n" +
+         "IN, and OUT of convert and run, are read and written by their extension, in\n"
+         "any case, as these file types:\n" +
          formatLines() +
          "Any other IN is read as a picture (JPEG, PNG, BMP). A picture becomes a field\n"
          "of --size (default 50x50): pixels brighter than --threshold (0 to 255, default\n"

@@ -143,8 +143,8 @@ void FileCommands::openFile(const std::string& path) {
 }
 
 // Read under its own name: the file type would add its extension to a name
-// without one. Unlike the load dialog, where the user sees the file type
-// chosen, a file opened by name or drop tells why a picture was not taken.
+// without one. The load dialog's import of a picture ends without a word;
+// a file opened by name or drop says so, or it would fail unseen.
 void FileCommands::openAs(const FileFormat& format, const std::string& path) {
   const LoadOutcome outcome = loadAs(format, path, loadIndex(format.id));
   if (!outcome.loaded && !outcome.message) {
