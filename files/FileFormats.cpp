@@ -94,7 +94,7 @@ const std::vector<FileFormat>& table() {
       {.id = FormatId::Pictures,
        .family = FormatFamily::Picture,
        .label = "Bilder",
-       .dialogPatterns = {"*.jpg", "*.bmp", "*.png"},
+       .dialogPatterns = {"*.jpg", "*.bmp", "*.png", "*.jpeg"},
        .extensions = {"jpg", "jpeg", "png", "bmp"},
        .extension = "",
        .recognises = looksLikePicture,
@@ -207,11 +207,13 @@ const FileFormat* saveFormatForName(const std::string& path) {
 std::vector<std::string> extensionsGivingWay(const FileFormat& chosen) {
   std::vector<std::string> extensions;
   for (const FileFormat& format : table()) {
-    const bool givesWay =
-        format.write != nullptr && format.id != chosen.id &&
-        (chosen.family != FormatFamily::Own || format.family == FormatFamily::Own);
-    if (givesWay) {
-      extensions.push_back(format.extensions.front());
+    for (const std::string& extension : format.extensions) {
+      const bool givesWay =
+          std::ranges::find(chosen.extensions, extension) == chosen.extensions.end() &&
+          std::ranges::find(extensions, extension) == extensions.end();
+      if (givesWay) {
+        extensions.push_back(extension);
+      }
     }
   }
   return extensions;

@@ -69,8 +69,8 @@ const FileFormat* loadFormatForName(const std::string& path);
 const FileFormat* saveFormatForName(const std::string& path);
 
 // The extensions that give way to `chosen`'s when a file is saved in it:
-// the program's own formats only swap for each other, any other format
-// replaces every pattern format's extension.
+// those of every other format the program knows, pictures included, so that
+// saving never writes one format under a name that claims another.
 std::vector<std::string> extensionsGivingWay(const FileFormat& chosen);
 
 }  // namespace orvalis

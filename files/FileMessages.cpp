@@ -42,6 +42,10 @@ UserMessage pictureSaveFailedMessage() {
   return fileError("Bild konnte nicht erstellt werden");
 }
 
+UserMessage pictureLoadFailedMessage() {
+  return fileError("Bild konnte nicht geladen werden");
+}
+
 UserMessage unknownFileFormatMessage() {
   return fileError("Unbekanntes Dateiformat");
 }

@@ -14,6 +14,9 @@ UserMessage lifeXmlLoadFailedMessage();
 UserMessage lifeFileLoadFailedMessage();
 // Saving the field as a picture.
 UserMessage pictureSaveFailedMessage();
+// A picture opened by its name that cannot be read; the load dialog's
+// import ends without a word.
+UserMessage pictureLoadFailedMessage();
 
 // RLE and plaintext files: a rule other than Conway's (`rule` in UTF-8), a
 // pattern beyond the grid.

@@ -1,9 +1,11 @@
 #include "tools/CliArguments.h"
 
+#include <algorithm>
 #include <charconv>
 #include <string_view>
 
 #include "engine/Text.h"
+#include "files/FileFormats.h"
 #include "tools/PatternFiles.h"
 
 namespace orvalis::cli {
@@ -217,6 +219,27 @@ class Parser {
   bool generationsGiven_ = false;
 };
 
+// One line a file type of the format table, so that a format added there
+// is named here too.
+std::string formatLines() {
+  std::vector<std::pair<std::string, const FileFormat*>> rows;
+  std::size_t width = 0;
+  for (const FileFormat* format : loadFormats()) {
+    std::string extensions;
+    for (const std::string& extension : format->extensions) {
+      extensions += (extensions.empty() ? "." : " .") + extension;
+    }
+    width = std::max(width, extensions.size());
+    rows.emplace_back(std::move(extensions), format);
+  }
+  std::string lines;
+  for (const auto& [extensions, format] : rows) {
+    lines += "  " + extensions + std::string(width + 3 - extensions.size(), ' ') + format->label +
+             (format->write ? ", in and out\n" : ", in only\n");
+  }
+  return lines;
+}
+
 }  // namespace
 
 std::variant<CliArguments, std::string> parseCliArguments(const std::vector<std::string>& args) {
@@ -233,18 +256,21 @@ std::string usageText() {
          "                                 [--delay MS]\n"
          "  orvalis-cli info IN [picture options]\n"
          "\n"
-         "IN is a Life file (.lif), a LifeXML file (.lxm) or a picture (JPEG, PNG, BMP),\n"
-         "OUT a .lif or .lxm file. A picture becomes a field of --size (default 50x50):\n"
-         "pixels brighter than --threshold (0 to 255, default 128) live; --invert makes\n"
-         "the darker ones live. run advances N generations with the file's settings;\n"
-         "--population writes the living and static cells of every generation as CSV,\n"
-         "--until-stable ends the run at the first field that repeats an earlier one.\n"
+         "IN, and OUT of convert and run, are read and written by their extension, in\n"
+         "any case, as these file types:\n" +
+         formatLines() +
+         "Any other IN is read as a picture (JPEG, PNG, BMP). A picture becomes a field\n"
+         "of --size (default 50x50): pixels brighter than --threshold (0 to 255, default\n"
+         "128) live; --invert makes the darker ones live. run advances N generations with\n"
+         "the file's settings; --population writes the living and static cells of every\n"
+         "generation as CSV, --until-stable ends the run at the first field that repeats\n"
+         "an earlier one.\n"
          "\n"
-         "IN and OUT may also be RLE (.rle) or plaintext (.cells), the Life community's\n"
-         "formats (Conway's rule only). A pattern without Golly's bounded grid (rule\n"
-         "suffix :Tc,r torus or :Pc,r plane) is centred in a field of --size, grown to\n"
-         "fit. Written RLE holds the whole field with B3/S23:Tc,r or :Pc,r by the\n"
-         "infinite option; static cells are written as living, blocked ones as dead.\n"
+         "RLE and plaintext are the Life community's formats (Conway's rule only). A\n"
+         "pattern without Golly's bounded grid (rule suffix :Tc,r torus or :Pc,r plane)\n"
+         "is centred in a field of --size, grown to fit. Written RLE holds the whole\n"
+         "field with B3/S23:Tc,r or :Pc,r by the infinite option; static cells are\n"
+         "written as living, blocked ones as dead.\n"
          "\n"
          "render draws the field as the program shows it, cells of --cell-size pixels\n"
          "(1 to 64, default 4; from 2 on, one of them is the line between cells), with\n"

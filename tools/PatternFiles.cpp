@@ -1,6 +1,7 @@
 #include "tools/PatternFiles.h"
 
 #include "files/FileFormats.h"
+#include "files/FileMessages.h"
 
 namespace orvalis::cli {
 
@@ -11,7 +12,7 @@ std::optional<std::string> loadPattern(const std::string& path, GadgetAccess& ga
   const LoadOutcome outcome = format.read(path, gadgets, field.cells);
   if (!outcome.loaded) {
     // The desktop program fails silently on a picture; a script must know.
-    return outcome.message ? outcome.message->text : "Bild konnte nicht geladen werden";
+    return (outcome.message ? *outcome.message : pictureLoadFailedMessage()).text;
   }
   // An imported picture leaves no pending marks, so the field needs no flag.
   if (format.family != FormatFamily::Picture) {

@@ -80,6 +80,7 @@ void placePattern(const ReadPattern& pattern, const std::string& path, GadgetAcc
   gadgets.setGadgetText(GadgetId::CommentEditor, joinedComment(pattern));
   gadgets.setGadgetText(GadgetId::AuthorField, pattern.author);
   gadgets.setGadgetText(GadgetId::SourceField, sourceAddress(pattern));
+  gadgets.setGadgetValue(GadgetId::DateField, 0);
 }
 
 }  // namespace orvalis

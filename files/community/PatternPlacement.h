@@ -14,7 +14,7 @@ namespace orvalis {
 // puts it; otherwise it is centred in the visible field, which grows to fit
 // it. Name and comment lines become the comment, the first comment line that
 // is a web address the source; the file-name field shows the file's name.
-// Interval, grid lines and date stay.
+// The formats hold no date, so none is left. Interval and grid lines stay.
 void placePattern(const ReadPattern& pattern, const std::string& path, GadgetAccess& gadgets,
                   CellGrid& grid);
 

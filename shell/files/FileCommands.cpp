@@ -40,6 +40,13 @@ bool somethingExistsAt(const std::string& path) {
   return std::filesystem::exists(std::filesystem::symlink_status(path, error));
 }
 
+// The path under which `format` is saved: another format's extension gives
+// way to its own, and a name without extension gets it.
+std::string savedPath(std::string path, const FileFormat& format) {
+  givePatternExtension(path, format.extension, extensionsGivingWay(format));
+  return path;
+}
+
 }  // namespace
 
 FileCommands::FileCommands(LifeField& field, GadgetAccess& gadgets, FieldView& view,
@@ -53,26 +60,31 @@ FileCommands::FileCommands(LifeField& field, GadgetAccess& gadgets, FieldView& v
 
 platform::FileDialogRequest FileCommands::dialogRequest(const char* title,
                                                         std::vector<platform::FileFilter> filters,
-                                                        int filterIndex) const {
-  PathProposal proposal = pathProposal(lastFilePath_);
+                                                        int filterIndex,
+                                                        std::string_view proposedPath) {
+  PathProposal proposal = pathProposal(proposedPath);
   return {title, std::move(filters), filterIndex, std::move(proposal.folder),
           std::move(proposal.fileName)};
 }
 
-// The chosen format's extension replaces another format's. Static and
-// blocked cells cannot be kept in a community format, which the user agrees
-// to first.
+// The chosen format's extension replaces that of any other format, so that
+// a loaded file is never overwritten in another format; the dialog proposes
+// the name as its preselected file type would save it. Static and blocked
+// cells cannot be kept in a community format, which the user agrees to
+// first.
 void FileCommands::saveCommand() {
+  const std::string proposed =
+      lastFilePath_.empty() ? "" : savedPath(lastFilePath_, fileFormat(FormatId::LifeXml));
   const platform::FileDialogChoice choice =
       dialogs_.askSavePath(QApplication::activeWindow(),
                            dialogRequest("Lifedatei speichern", dialogFilters(saveFormats()),
-                                         saveIndex(FormatId::LifeXml)));
-  lastFilePath_ = choice.path;
-  if (lastFilePath_.empty()) {
+                                         saveIndex(FormatId::LifeXml), proposed));
+  if (choice.path.empty()) {
+    lastFilePath_.clear();
     return;
   }
   const FileFormat& format = listedFormat(saveFormats(), choice.filterIndex);
-  givePatternExtension(lastFilePath_, format.extension, extensionsGivingWay(format));
+  lastFilePath_ = savedPath(choice.path, format);
   if (format.family == FormatFamily::Community && holdsFixedCells(gadgets_, field_.cells) &&
       tell(fixedCellsQuestion()) != MessageAnswer::Yes) {
     return;
@@ -97,35 +109,30 @@ void FileCommands::savePicture() {
   }
 }
 
+// The file type chosen decides the format, not the file's extension.
 void FileCommands::loadCommand() {
   const platform::FileDialogChoice choice = dialogs_.askOpenPath(
-      QApplication::activeWindow(),
-      dialogRequest("Lifedatei laden", dialogFilters(loadFormats()), loadFilterIndex_));
-  lastFilePath_ = choice.path;
-  if (!lastFilePath_.empty()) {
-    loadFile(choice.path, choice.filterIndex);
+      QApplication::activeWindow(), dialogRequest("Lifedatei laden", dialogFilters(loadFormats()),
+                                                  loadFilterIndex_, lastFilePath_));
+  if (choice.path.empty()) {
+    lastFilePath_.clear();
+    return;
   }
-}
-
-// The file type chosen decides the format, not the file's extension.
-void FileCommands::loadFile(const std::string& path, int filterIndex) {
-  const FileFormat& format = listedFormat(loadFormats(), filterIndex);
-  std::string named = path;
+  const FileFormat& format = listedFormat(loadFormats(), choice.filterIndex);
+  std::string named = choice.path;
   addExtension(named, format.extension);
-  loadAs(format, named, filterIndex);
+  loadAs(format, named, choice.filterIndex);
 }
 
 void FileCommands::openFile(const std::string& path) {
   if (const FileFormat* format = loadFormatForName(path)) {
-    loadFile(path, loadIndex(format->id));
+    openAs(*format, path);
     return;
   }
   const FileContent content = recogniseContent(path);
   switch (content.verdict) {
     case ContentVerdict::Recognised:
-      // Read under its own name: the file type would add its extension to
-      // a name without one.
-      loadAs(*content.format, path, loadIndex(content.format->id));
+      openAs(*content.format, path);
       break;
     case ContentVerdict::Unreadable:
       tell(lifeFileLoadFailedMessage());
@@ -136,24 +143,36 @@ void FileCommands::openFile(const std::string& path) {
   }
 }
 
-// A refused file (unreadable, another rule, too large) changes nothing; a
-// picture that cannot be read ends the import without a word.
-void FileCommands::loadAs(const FileFormat& format, const std::string& path, int filterIndex) {
-  lastFilePath_ = path;
+// Read under its own name: the file type would add its extension to a name
+// without one. The load dialog's import of a picture ends without a word;
+// a file opened by name or drop says so, or it would fail unseen.
+void FileCommands::openAs(const FileFormat& format, const std::string& path) {
+  const LoadOutcome outcome = loadAs(format, path, loadIndex(format.id));
+  if (!outcome.loaded && !outcome.message) {
+    tell(pictureLoadFailedMessage());
+  }
+}
+
+// A refused file (unreadable, another rule, too large) changes nothing, not
+// even the path the next save proposes: that stays the pattern on show.
+LoadOutcome FileCommands::loadAs(const FileFormat& format, const std::string& path,
+                                 int filterIndex) {
   loadFilterIndex_ = filterIndex;
-  const LoadOutcome outcome = format.read(lastFilePath_, gadgets_, field_.cells);
+  LoadOutcome outcome = format.read(path, gadgets_, field_.cells);
   if (outcome.message) {
     tell(*outcome.message);
   }
   if (!outcome.loaded) {
-    return;
+    return outcome;
   }
+  lastFilePath_ = path;
   if (format.family == FormatFamily::Picture) {
     restartGenerations(field_, visibleFieldSize(gadgets_));
     view_.invalidateAll();
   } else {
     showLoadedField();
   }
+  return outcome;
 }
 
 void FileCommands::readSettingsAtStartup() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/CellGrid.h"
@@ -17,8 +18,9 @@ namespace orvalis {
 class FieldView;
 
 // "S&peichern", "La&den" and the settings file read at start-up. Between
-// commands they keep the path of the last dialog, which the next dialog of
-// either command proposes, and the file type last chosen for loading.
+// commands they keep the path of the pattern last saved or loaded, which
+// the next dialog of either command proposes (none after a cancelled
+// dialog), and the file type last chosen for loading.
 class FileCommands {
  public:
   FileCommands(LifeField& field, GadgetAccess& gadgets, FieldView& view,
@@ -31,25 +33,24 @@ class FileCommands {
   // Asks for a path and reads it as the chosen file type says: a Life file,
   // a LifeXML file, a picture to import, an RLE or a plaintext file.
   void loadCommand();
-  // Reads `path` as the load dialog's file type `filterIndex` would, and
-  // keeps path and file type for the next dialogs as the load command does.
-  void loadFile(const std::string& path, int filterIndex);
   // Opens a file named on the command line or dropped onto a window: as the
   // file type its extension selects, else as its content shows; a file of
-  // neither kind is refused with a message.
+  // neither kind is refused with a message, as is a picture that cannot be
+  // read.
   void openFile(const std::string& path);
   // Takes the settings (never the cells, comment or date) of Default.lxm in
   // the current folder, when there is one.
   void readSettingsAtStartup();
 
  private:
-  platform::FileDialogRequest dialogRequest(const char* title,
-                                            std::vector<platform::FileFilter> filters,
-                                            int filterIndex) const;
+  static platform::FileDialogRequest dialogRequest(const char* title,
+                                                   std::vector<platform::FileFilter> filters,
+                                                   int filterIndex, std::string_view proposedPath);
   void savePicture();
+  void openAs(const FileFormat& format, const std::string& path);
   // Reads `path` as it stands in `format`, which the load dialog lists at
-  // `filterIndex`.
-  void loadAs(const FileFormat& format, const std::string& path, int filterIndex);
+  // `filterIndex`, and keeps both for the next dialogs once it is loaded.
+  LoadOutcome loadAs(const FileFormat& format, const std::string& path, int filterIndex);
   void applyDocument(const XmlDocument& document, ApplyMode mode, const std::string& path);
   void showLoadedField();
   MessageAnswer tell(const UserMessage& message);
@@ -59,7 +60,7 @@ class FileCommands {
   FieldView& view_;
   platform::FileDialogs& dialogs_;
   platform::MessageBoxes& messages_;
-  std::string lastFilePath_;  // empty after a cancelled dialog
+  std::string lastFilePath_;
   int loadFilterIndex_;
 };
 

@@ -269,9 +269,14 @@ void Gadgets::setGadgetText(GadgetId id, const std::string& text) {
     case GadgetKind::Spin:
       static_cast<SpinField*>(widget)->setText(shown);
       break;
-    case GadgetKind::TextField:
-      static_cast<QLineEdit*>(widget)->setText(shown);
+    case GadgetKind::TextField: {
+      // A text longer than the field shows its start, as a web address
+      // reads, not the end where setText leaves the cursor.
+      auto* field = static_cast<QLineEdit*>(widget);
+      field->setText(shown);
+      field->setCursorPosition(0);
       break;
+    }
     case GadgetKind::Editor:
       static_cast<CommentEditor*>(widget)->setDocumentText(shown);
       break;

@@ -12,16 +12,38 @@
 
 namespace orvalis {
 
-std::optional<std::string> draggedFile(const QMimeData& data) {
-  const QList<QUrl> urls = data.urls();
-  if (urls.isEmpty() || !urls.first().isLocalFile()) {
+namespace {
+
+// The first URI of a URI list: one a line, lines that start with "#" are
+// comments.
+std::optional<QUrl> firstListedUri(const QByteArray& list) {
+  for (const QByteArray& line : list.split('\n')) {
+    const QByteArray entry = line.trimmed();
+    if (!entry.isEmpty() && !entry.startsWith('#')) {
+      return QUrl::fromEncoded(entry);
+    }
+  }
+  return std::nullopt;
+}
+
+// A file URI names a file of this machine without a host or with the host
+// "localhost".
+bool namesLocalFile(const QUrl& uri) {
+  return uri.isLocalFile() &&
+         (uri.host().isEmpty() ||
+          uri.host().compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0);
+}
+
+}  // namespace
+
+std::optional<QString> draggedLocalPath(const QMimeData& data) {
+  const std::optional<QUrl> first = firstListedUri(data.data(QStringLiteral("text/uri-list")));
+  if (!first || !namesLocalFile(*first)) {
     return std::nullopt;
   }
-  const QString path = urls.first().toLocalFile();
-  if (path.isEmpty() || QFileInfo(path).isDir()) {
-    return std::nullopt;
-  }
-  return QFile::encodeName(path).toStdString();
+  QUrl local = *first;
+  local.setHost(QString());
+  return local.toLocalFile();
 }
 
 FileDropFilter::FileDropFilter(std::vector<QWidget*> windows,
@@ -48,15 +70,15 @@ bool FileDropFilter::eventFilter(QObject* watched, QEvent* event) {
   }
   auto* drop = static_cast<QDropEvent*>(event);
   const QMimeData* data = drop->mimeData();
-  if (data == nullptr || !data->hasUrls()) {
+  const std::optional<QString> path = data ? draggedLocalPath(*data) : std::nullopt;
+  if (!path) {
     return false;
   }
   // Copied, never moved: the file manager must not remove the file.
-  const std::optional<std::string> file = QApplication::activeModalWidget() == nullptr &&
-                                                  drop->possibleActions().testFlag(Qt::CopyAction)
-                                              ? draggedFile(*data)
-                                              : std::nullopt;
-  if (!file) {
+  const bool takes = QApplication::activeModalWidget() == nullptr &&
+                     drop->possibleActions().testFlag(Qt::CopyAction) && !path->isEmpty() &&
+                     !QFileInfo(*path).isDir();
+  if (!takes) {
     drop->ignore();
     return true;
   }
@@ -64,7 +86,8 @@ bool FileDropFilter::eventFilter(QObject* watched, QEvent* event) {
   drop->accept();
   if (type == QEvent::Drop) {
     // Loading may show a message box; the file manager need not wait for it.
-    QTimer::singleShot(0, this, [this, path = *file] { open_(path); });
+    QTimer::singleShot(0, this,
+                       [this, file = QFile::encodeName(*path).toStdString()] { open_(file); });
   }
   return true;
 }

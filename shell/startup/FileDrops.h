@@ -7,19 +7,21 @@
 #include <vector>
 
 class QMimeData;
+class QString;
 class QWidget;
 
 namespace orvalis {
 
-// The file that a drag from a file manager offers: the first of its URLs,
-// when that is a local file and no folder.
-std::optional<std::string> draggedFile(const QMimeData& data);
+// The local path that a drag offers: the first entry of its URI list, when
+// that is a file URI of this machine; a file or a folder.
+std::optional<QString> draggedLocalPath(const QMimeData& data);
 
 // Opens a file dragged from a file manager and dropped anywhere on one of
 // `windows`. The cursor shows a drop as possible only for such a file and
 // only while no modal window (a dialog, a message box, the presentation)
-// runs; every other drag with URLs is refused. Drags without URLs, such as
-// text for a text field, pass on to the widgets.
+// runs; folders are refused too. Every other drag, such as text or a link
+// from a browser, passes on to the widgets, where a text field takes its
+// text.
 class FileDropFilter : public QObject {
  public:
   FileDropFilter(std::vector<QWidget*> windows, std::function<void(const std::string&)> open);

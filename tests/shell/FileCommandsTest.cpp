@@ -1,10 +1,13 @@
 #include <sys/resource.h>
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QPaintEvent>
 #include <QTest>
 #include <csignal>
 #include <filesystem>
+#include <functional>
+#include <map>
 
 #include "engine/GenerationStep.h"
 #include "engine/Text.h"
@@ -151,6 +154,123 @@ class FileCommandsTest : public QObject, test::ProgramFixture {
     QVERIFY(messages->shown.empty());
     QCOMPARE(cells().at(1, 1).state, CellState::Alive);
     QVERIFY(!program->field().fieldEdited);
+  }
+
+  // Return in the save dialog writes a new file beside the one loaded,
+  // whatever its format and the file type chosen.
+  void theSaveProposalFollowsTheChosenFileType() {
+    const std::string picture = test::pngBytes(test::solidImage(8, 8, {255, 255, 255}));
+    const int asPicture = saveIndex(FormatId::FieldPicture);
+    struct Case {
+      const char* loaded;
+      int loadFilter;
+      int saveFilter;
+      const char* saved;
+    };
+    const Case cases[] = {
+        {"glider.rle", rleLoad, lifeXml, "glider.lxm"},
+        {"glider.rle", rleLoad, lifeFile, "glider.lif"},
+        {"glider.rle", rleLoad, plaintextSave, "glider.cells"},
+        {"glider.rle", rleLoad, asPicture, "glider.png"},
+        {"circle.png", pictures, lifeXml, "circle.lxm"},
+        {"circle.png", pictures, rleSave, "circle.rle"},
+        {"foto.JPEG", pictures, lifeFile, "foto.lif"},
+        {"block.cells", plaintextLoad, rleSave, "block.rle"},
+        {"blinker.lif", lifeFile, lifeXml, "blinker.lxm"},
+        {"blinker.lxm", lifeXml, plaintextSave, "blinker.cells"},
+    };
+    const std::map<std::string, std::string> contents = {
+        {"glider.rle", "x = 3, y = 3\nbo$2bo$3o!\n"},
+        {"circle.png", picture},
+        {"foto.JPEG", test::jpegBytes(test::solidImage(8, 8, {255, 255, 255}))},
+        {"block.cells", "OO\nOO\n"},
+        {"blinker.lif", test::blinkerLifeFile},
+        {"blinker.lxm", test::blinkerLifeXml}};
+    for (const Case& c : cases) {
+      const std::string original = folder->write(c.loaded, contents.at(c.loaded));
+      fileDialogs->choose(original, c.loadFilter);
+      ctrl(Qt::Key_D);
+      fileDialogs->acceptProposal(c.saveFilter);
+      ctrl(Qt::Key_P);
+      const std::string stem = std::filesystem::path(c.loaded).stem().string();
+      QCOMPARE(lastRequest().fileName, stem + ".lxm");
+      QCOMPARE(test::fileContent(original), contents.at(c.loaded));
+      QVERIFY2(std::filesystem::exists(folder->path(c.saved)), c.saved);
+      QCOMPARE(text(GadgetId::FileNameField), c.saveFilter == asPicture ? c.loaded : c.saved);
+      std::filesystem::remove(folder->path(c.saved));
+    }
+    QVERIFY(messages->shown.empty());
+  }
+
+  // The next save proposes the pattern on show, never a file that was not
+  // loaded, whichever way it was opened.
+  void aRefusedLoadKeepsTheProposal() {
+    const std::string shown = folder->write("blinker.lxm", test::blinkerLifeXml);
+    const std::string highlife =
+        folder->write("highlife.rle", "x = 3, y = 1, rule = B36/S23\n3o!\n");
+    const std::string broken = folder->write("kaputt.png", "kein Bild");
+    const std::string foreign = folder->write("fremd.lxm", "<Muster><Fields/></Muster>");
+    const std::vector<std::function<void()>> refusals = {
+        [&] { fileDialogs->choose(highlife, rleLoad), ctrl(Qt::Key_D); },
+        [&] { fileDialogs->choose(broken, pictures), ctrl(Qt::Key_D); },
+        [&] { fileDialogs->choose(foreign, lifeXml), ctrl(Qt::Key_D); },
+        [&] { fileDialogs->choose(folder->path("fehlt"), lifeFile), ctrl(Qt::Key_D); },
+        [&] { program->openFile(highlife); },
+        [&] { program->openFile(broken); },
+        [&] { program->openFile(folder->path("fehlt.lif")); },
+    };
+    for (const auto& refuse : refusals) {
+      program->openFile(shown);
+      refuse();
+      ctrl(Qt::Key_P);  // cancelled
+      QCOMPARE(lastRequest().fileName, "blinker.lxm");
+      QCOMPARE(text(GadgetId::FileNameField), "blinker.lxm");
+    }
+    QCOMPARE(messages->shown.size(), size_t(6));  // the dialog's picture is silent
+  }
+
+  // What a format does not carry is emptied, except what the Life file and
+  // a picture leave as they were.
+  void everyLoadSetsTheMetadata() {
+    const std::string link = "https://conwaylife.com/wiki/Glider_" + std::string(60, 'x');
+    folder->write("blinker.lif", test::blinkerLifeFile);
+    folder->write("blinker.lxm", test::blinkerLifeXml);
+    folder->write("gleiter.rle",
+                  "#N Gleiter\n#O Conway\n#C " + link + "\nx = 3, y = 3\nbo$2bo$3o!\n");
+    folder->write("block.cells", "!Name: Block\nOO\nOO\n");
+    folder->write("bild.png", test::pngBytes(test::solidImage(8, 8, {255, 255, 255})));
+    struct Case {
+      const char* file;
+      int filter;
+      std::string comment;
+      const char* author;
+      std::string source;
+      long long date;
+    };
+    const Case cases[] = {
+        {"blinker.lif", lifeFile, "BlinkerPeriode 2", "", "http://alt", 0},
+        {"blinker.lxm", lifeXml, "Blinker\r\nPeriode 2\r\n ", "", "", 1796596200},
+        {"gleiter.rle", rleLoad, "Gleiter\r\n" + link, "Conway", link, 0},
+        {"block.cells", plaintextLoad, "Block", "", "", 0},
+        {"bild.png", pictures, "alt", "Alt", "http://alt", 120},
+    };
+    auto* sourceField = static_cast<QLineEdit*>(gadgets().gadgetHandle(GadgetId::SourceField));
+    for (const Case& c : cases) {
+      gadgets().setGadgetText(GadgetId::CommentEditor, "alt");
+      gadgets().setGadgetText(GadgetId::AuthorField, "Alt");
+      gadgets().setGadgetText(GadgetId::SourceField, "http://alt");
+      gadgets().setGadgetValue(GadgetId::DateField, 120);
+      fileDialogs->choose(folder->path(c.file), c.filter);
+      ctrl(Qt::Key_D);
+      QCOMPARE(text(GadgetId::FileNameField), c.file);
+      QCOMPARE(text(GadgetId::CommentEditor), c.comment);
+      QCOMPARE(text(GadgetId::AuthorField), c.author);
+      QCOMPARE(text(GadgetId::SourceField), c.source);
+      QCOMPARE(value(GadgetId::DateField), c.date);
+      // A link longer than the field shows its start.
+      QCOMPARE(sourceField->cursorPosition(), 0);
+    }
+    QVERIFY(messages->shown.empty());
   }
 
   void overwritingAsksFirst() {
@@ -306,8 +426,8 @@ class FileCommandsTest : public QObject, test::ProgramFixture {
     QCOMPARE(value(GadgetId::SizeXSpin), 3);
     QCOMPARE(cells().at(1, 1).state, CellState::Alive);
     QVERIFY(!program->field().fieldEdited);
-    ctrl(Qt::Key_D);  // cancelled: the Life file's extension was added
-    QCOMPARE(lastRequest().fileName, "fehlt.lif");
+    ctrl(Qt::Key_D);  // cancelled: no refused file is proposed
+    QCOMPARE(lastRequest().fileName, "");
 
     // An empty document names the file and clears the pattern's metadata,
     // but leaves field and settings.
@@ -362,7 +482,7 @@ class FileCommandsTest : public QObject, test::ProgramFixture {
     QCOMPARE(lastRequest().filters.size(), size_t(5));
     QCOMPARE(lastRequest().filters[2].name, "Bilder");
     QCOMPARE(lastRequest().filters[2].patterns,
-             (std::vector<std::string>{"*.jpg", "*.bmp", "*.png"}));
+             (std::vector<std::string>{"*.jpg", "*.bmp", "*.png", "*.jpeg"}));
     QCOMPARE(lastRequest().filters[rleLoad].name, "RLE");
     QCOMPARE(lastRequest().filters[rleLoad].patterns, std::vector<std::string>{"*.rle"});
     QCOMPARE(lastRequest().filters[plaintextLoad].name, "Plaintext");

@@ -116,10 +116,13 @@ class OpeningFilesTest : public QObject, test::ProgramFixture {
         {"fremd.xml", "<?xml version=\"1.0\"?><Muster><Fields/></Muster>",
          "Unbekanntes Dateiformat", " as 1"},
         {"fehlt", "", "Datei konnte nicht geladen werden", " as 1"},
-        // A missing file of a known type fails as the load command does,
-        // and the next dialog proposes it.
-        {"fehlt.lxm", "", "XML - Datei konnte nicht geladen werden", "fehlt.lxm as 1"},
-        {"fehlt.lif", "", "Datei konnte nicht geladen werden", "fehlt.lif as 0"},
+        // A missing file of a known type fails as the load command does;
+        // the next dialog keeps to its file type, not to its name.
+        {"fehlt.lxm", "", "XML - Datei konnte nicht geladen werden", " as 1"},
+        {"fehlt.lif", "", "Datei konnte nicht geladen werden", " as 0"},
+        // Unlike the load dialog's import, a broken picture says so.
+        {"kaputt.png", "kein Bild", "Bild konnte nicht geladen werden", " as 2"},
+        {"kaputt.dat", white.substr(0, 40), "Bild konnte nicht geladen werden", " as 2"},
     };
     for (const Case& opened : cases) {
       endProgram();
@@ -152,24 +155,37 @@ class OpeningFilesTest : public QObject, test::ProgramFixture {
       QWidget& window;
       QPoint at;
       QList<QUrl> urls;
-      const char* opens;  // refused when empty
+      const char* opens;    // refused when empty
+      std::string uriList;  // the list as sent, in place of `urls`; none when empty
     };
     const std::vector<Drag> drags = {
-        {field, onField(), {fileUrl(lxm)}, "blinker.lxm"},
+        {field, onField(), {fileUrl(lxm)}, "blinker.lxm", ""},
         // Over the comment editor, which takes dropped text itself.
         {panelWindow(),
          onPanel(GadgetId::CommentEditor),
          {fileUrl(lif), fileUrl(lxm)},
-         "blinker.lif"},
-        {panelWindow(), onPanel(GadgetId::StartToggle), {fileUrl(png)}, "bild.png"},
-        {field, onField(), {fileUrl(folder->folder().string())}, ""},
-        {panelWindow(), onPanel(GadgetId::AuthorField), {QUrl("https://example.org/a.lxm")}, ""},
-        {field, onField(), {fileUrl(folder->folder().string()), fileUrl(lxm)}, ""},
+         "blinker.lif",
+         ""},
+        {panelWindow(), onPanel(GadgetId::StartToggle), {fileUrl(png)}, "bild.png", ""},
+        {field, onField(), {fileUrl(folder->folder().string())}, "", ""},
+        {panelWindow(),
+         onPanel(GadgetId::AuthorField),
+         {QUrl("https://example.org/a.lxm")},
+         "",
+         ""},
+        {field, onField(), {fileUrl(folder->folder().string()), fileUrl(lxm)}, "", ""},
+        // As the URI list may also write them: a comment line, the host
+        // "localhost"; a host elsewhere is the network.
+        {field, onField(), {}, "blinker.lxm", "# Orvalis\r\nfile://localhost" + lxm + "\r\n"},
+        {field, onField(), {}, "", "file://example.org" + lxm + "\r\n"},
     };
     for (const Drag& drag : drags) {
       gadgets().setGadgetText(GadgetId::FileNameField, "vorher");
       QMimeData data;
       data.setUrls(drag.urls);
+      if (!drag.uriList.empty()) {
+        data.setData(QStringLiteral("text/uri-list"), QByteArray::fromStdString(drag.uriList));
+      }
       const bool opens = !std::string_view(drag.opens).empty();
       // Never moved: the file manager would delete the file.
       QCOMPARE(dragAndDrop(drag.window, drag.at, data), opens ? Qt::CopyAction : Qt::IgnoreAction);
@@ -185,6 +201,19 @@ class OpeningFilesTest : public QObject, test::ProgramFixture {
     QCOMPARE(dragAndDrop(panelWindow(), onPanel(GadgetId::AuthorField), text), Qt::MoveAction);
     QCOMPARE(QString::fromStdString(gadgets().gadgetText(GadgetId::AuthorField)),
              QStringLiteral("Conway"));
+
+    // A link from a browser is text for the text fields too.
+    const QString address = QStringLiteral("https://conwaylife.com/wiki/Glider");
+    QMimeData link;
+    link.setUrls({QUrl(address)});
+    link.setText(address);
+    QCOMPARE(dragAndDrop(field, onField(), link), Qt::IgnoreAction);
+    for (const GadgetId id : {GadgetId::SourceField, GadgetId::CommentEditor}) {
+      gadgets().setGadgetText(id, "");
+      QVERIFY(dragAndDrop(panelWindow(), onPanel(id), link) != Qt::IgnoreAction);
+      QCOMPARE(QString::fromStdString(gadgets().gadgetText(id)), address);
+    }
+    QCOMPARE(fileName(), QStringLiteral("vorher"));
   }
 
   void nothingIsTakenWhileAModalWindowIsOpen() {

@@ -27,11 +27,16 @@ class FakeFileDialogs : public platform::FileDialogs {
 
   // The next dialog returns `path` with the file type `filterIndex`.
   void choose(const std::string& path, int filterIndex) { answers.push_back({path, filterIndex}); }
+  // The next dialog returns the path it proposes, as after Return, with the
+  // file type `filterIndex`.
+  void acceptProposal(int filterIndex) { choose(proposal, filterIndex); }
 
   std::vector<Shown> shown;
   std::deque<platform::FileDialogChoice> answers;
 
  private:
+  static constexpr const char* proposal = "\n(proposal)";
+
   platform::FileDialogChoice answer(bool save, const platform::FileDialogRequest& request) {
     shown.push_back({save, request});
     if (answers.empty()) {
@@ -39,6 +44,9 @@ class FakeFileDialogs : public platform::FileDialogs {
     }
     platform::FileDialogChoice choice = answers.front();
     answers.pop_front();
+    if (choice.path == proposal) {
+      choice.path = request.folder + "/" + request.fileName;
+    }
     return choice;
   }
 };

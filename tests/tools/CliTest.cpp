@@ -8,6 +8,7 @@
 
 #include "engine/GenerationStep.h"
 #include "engine/SettingsRecord.h"
+#include "files/FileFormats.h"
 #include "files/lifefile/LifeFile.h"
 #include "files/lifexml/LifeXmlWriter.h"
 #include "files/picture/GifAnimation.h"
@@ -486,6 +487,11 @@ TEST(OrvalisCli, WrongArgumentsGiveTheUsage) {
   const CliRun help = cli({"--help"});
   EXPECT_EQ(help.code, exitSuccess);
   EXPECT_NE(help.out.find("orvalis-cli run IN OUT --generations N"), std::string::npos);
+  for (const FileFormat* format : loadFormats()) {
+    for (const std::string& extension : format->extensions) {
+      EXPECT_NE(help.out.find(" ." + extension), std::string::npos) << extension;
+    }
+  }
 }
 
 }  // namespace
