@@ -55,9 +55,12 @@ int main(int argc, char** argv) {
              {{"gun.rle", test::gosperGliderGun},
               {"rpentomino.rle", test::rPentomino},
               {"torus.rle", test::gosperGliderGunAt120},
+              {"kommentare.rle",
+               "\xEF\xBB\xBF#r B3/S23\n# frei\nx = 3, y = 3\n#C mitten\nbo$2bo$3o!\n#C danach\n"},
               {"muster.rle", communityPatternText(CommunityFormat::Rle, settings, grid)}});
   writeSeeds(root, "fuzz_plaintext",
              {{"lwss.cells", test::lightweightSpaceship},
+              {"kommentare.cells", "\xEF\xBB\xBF!Name: X\n!\n! Name: y\n.O\n"},
               {"muster.cells", communityPatternText(CommunityFormat::Plaintext, settings, grid)}});
 
   const test::TestImage image = test::paintedImage(9, 7, [](int x, int y) {
