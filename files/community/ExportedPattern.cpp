@@ -11,8 +11,8 @@ ExportedPattern exportedPattern(GadgetAccess& gadgets) {
   pattern.size = visibleFieldSize(gadgets);
   pattern.torus = gadgets.gadgetValue(GadgetId::InfiniteCheck) != 0;
   pattern.author = latin1ToUtf8(trimmed(singleLine(gadgets.gadgetText(GadgetId::AuthorField))));
-  DetailLines details = detailLines(gadgets.gadgetText(GadgetId::CommentEditor),
-                                    gadgets.gadgetText(GadgetId::SourceField));
+  const DetailLines details = detailLines(gadgets.gadgetText(GadgetId::CommentEditor),
+                                          gadgets.gadgetText(GadgetId::SourceField));
   pattern.name = latin1ToUtf8(details.name);
   for (const std::string& line : details.commentLines) {
     pattern.commentLines.push_back(latin1ToUtf8(line));

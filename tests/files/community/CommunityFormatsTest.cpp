@@ -284,8 +284,9 @@ TEST(CommunityFormats, ExportedFieldsReadBackIdentical) {
 TEST(CommunityFormats, WrittenFiles) {
   Target target;
   target.setSize(7, 5);
+  // A line break from a LifeXML attribute must not end the author's line.
   target.settings.setGadgetText(GadgetId::AuthorField,
-                                "Anna M\xFC"
+                                "Anna\nM\xFC"
                                 "ller");
   target.settings.setGadgetText(GadgetId::CommentEditor, "feld\r\n  Zeile eins  \r\n\r\n \r\n");
   target.settings.setGadgetText(GadgetId::SourceField, "https://example.org/feld");
