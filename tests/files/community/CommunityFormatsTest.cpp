@@ -333,11 +333,13 @@ TEST(CommunityFormats, WrittenFiles) {
   EXPECT_FALSE(holdsFixedCells(target.settings, grid));
 }
 
+// The source is the comment's last web address.
 TEST(CommunityFormats, CommentLinesWhereverTheyStandAndAfterAByteOrderMark) {
   struct Case {
     std::string text;
     CommunityFormat format;
     std::string comment;
+    std::string source;
     Shape living;
   };
   const Case cases[] = {
@@ -345,14 +347,17 @@ TEST(CommunityFormats, CommentLinesWhereverTheyStandAndAfterAByteOrderMark) {
        "3o!\n#C danach\n# auch danach\nnicht",
        CommunityFormat::Rle,
        "Gleiter\r\nzwischen Kopf und Zellen\r\nmitten\r\ndanach\r\nauch danach",
+       "",
        {{1, 0}, {2, 1}, {0, 2}, {1, 2}, {2, 2}}},
-      {"#\n# erste\n#\n#C zweite\n#r b3s23\nx = 1, y = 1\no!\n#C\n",
+      {"#\n# erste\n#\n#C http://a.example\n#r b3s23\nx = 1, y = 1\no!\n#C www.b.example\n#C\n",
        CommunityFormat::Rle,
-       "erste\r\n\r\nzweite",
+       "erste\r\n\r\nhttp://a.example\r\nwww.b.example",
+       "www.b.example",
        {{0, 0}}},
       {"\xEF\xBB\xBF!Name: Block\n! Name: kein Name\n!Author: Conway\nOO\nOO\n",
        CommunityFormat::Plaintext,
        "Block\r\nName: kein Name",
+       "",
        {{0, 0}, {1, 0}, {0, 1}, {1, 1}}},
   };
   for (const Case& c : cases) {
@@ -360,6 +365,7 @@ TEST(CommunityFormats, CommentLinesWhereverTheyStandAndAfterAByteOrderMark) {
     Target target;
     ASSERT_FALSE(target.load(c.text, c.format));
     EXPECT_EQ(target.settings.gadgetText(GadgetId::CommentEditor), c.comment);
+    EXPECT_EQ(target.settings.gadgetText(GadgetId::SourceField), c.source);
     EXPECT_EQ(normalised(target.living()), c.living);
   }
 }
