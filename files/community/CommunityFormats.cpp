@@ -45,15 +45,15 @@ std::optional<UserMessage> loadCommunityPattern(const std::string& path, Communi
   return std::nullopt;
 }
 
-std::string communityPatternText(const std::string& path, CommunityFormat format,
-                                 GadgetAccess& gadgets, const CellGrid& grid) {
-  const ExportedPattern pattern = exportedPattern(path, gadgets);
+std::string communityPatternText(CommunityFormat format, GadgetAccess& gadgets,
+                                 const CellGrid& grid) {
+  const ExportedPattern pattern = exportedPattern(gadgets);
   return format == CommunityFormat::Rle ? rleText(pattern, grid) : plaintextText(pattern, grid);
 }
 
 bool writeCommunityPattern(const std::string& path, CommunityFormat format, GadgetAccess& gadgets,
                            const CellGrid& grid) {
-  if (!saveFileReplacing(path, communityPatternText(path, format, gadgets, grid))) {
+  if (!saveFileReplacing(path, communityPatternText(format, gadgets, grid))) {
     return false;
   }
   gadgets.setGadgetText(GadgetId::FileNameField, fileNameText(path));

@@ -19,9 +19,9 @@ enum class CommunityFormat { Rle, Plaintext };
 std::optional<UserMessage> loadCommunityPattern(const std::string& path, CommunityFormat format,
                                                 GadgetAccess& gadgets, CellGrid& grid);
 
-// The file text of the visible field in `format`, named after `path`.
-std::string communityPatternText(const std::string& path, CommunityFormat format,
-                                 GadgetAccess& gadgets, const CellGrid& grid);
+// The file text of the visible field and its details in `format`.
+std::string communityPatternText(CommunityFormat format, GadgetAccess& gadgets,
+                                 const CellGrid& grid);
 
 // Saves that text at `path`, replacing an existing file only once the new
 // one is completely written. On success the file-name field shows the file's

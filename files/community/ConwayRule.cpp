@@ -1,5 +1,6 @@
 #include "files/community/ConwayRule.h"
 
+#include <algorithm>
 #include <bitset>
 #include <string>
 
@@ -69,19 +70,21 @@ std::optional<BirthSurvival> birthSurvival(std::string_view rule) {
   return BirthSurvival{*birth, *survival};
 }
 
-// 1 to 500 in plain decimal digits.
-std::optional<int> gridSize(std::string_view digits, int limit) {
-  if (digits.empty() || digits.size() > 3) {
+// At least 1 in plain decimal digits; any size beyond the grid's reads as
+// one more than it holds.
+std::optional<int> gridSize(std::string_view digits) {
+  if (digits.empty()) {
     return std::nullopt;
   }
+  constexpr int beyondGrid = std::max(gridColumns, gridRows) + 1;
   int value = 0;
   for (const char c : digits) {
     if (c < '0' || c > '9') {
       return std::nullopt;
     }
-    value = value * 10 + (c - '0');
+    value = std::min(value * 10 + (c - '0'), beyondGrid);
   }
-  if (value < 1 || value > limit) {
+  if (value < 1) {
     return std::nullopt;
   }
   return value;
@@ -96,8 +99,8 @@ std::optional<BoundedGrid> boundedGrid(std::string_view suffix) {
   if (comma == std::string_view::npos) {
     return std::nullopt;
   }
-  const auto columns = gridSize(suffix.substr(1, comma - 1), gridColumns);
-  const auto rows = gridSize(suffix.substr(comma + 1), gridRows);
+  const auto columns = gridSize(suffix.substr(1, comma - 1));
+  const auto rows = gridSize(suffix.substr(comma + 1));
   if (!columns || !rows) {
     return std::nullopt;
   }
@@ -121,9 +124,14 @@ std::optional<ConwayRule> conwayRule(std::string_view rule) {
   }
   ConwayRule conway;
   if (colon != std::string::npos) {
-    conway.grid = boundedGrid(std::string_view(compact).substr(colon + 1));
-    if (!conway.grid) {
+    const auto grid = boundedGrid(std::string_view(compact).substr(colon + 1));
+    if (!grid) {
       return std::nullopt;
+    }
+    if (grid->columns > gridColumns || grid->rows > gridRows) {
+      conway.gridTooLarge = true;
+    } else {
+      conway.grid = grid;
     }
   }
   return conway;

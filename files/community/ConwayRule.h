@@ -17,11 +17,14 @@ struct BoundedGrid {
 // bounded grid when a suffix names one.
 struct ConwayRule {
   std::optional<BoundedGrid> grid;
+  // Conway's rule on a torus or plane of more than 500 columns or rows: no
+  // field holds it, so there is no grid.
+  bool gridTooLarge = false;
 };
 
 // Conway's rule in its usual spellings, any case, blanks ignored: "B3/S23",
 // "B3S23", "S23/B3", "23/3", "Life", the empty text; optionally with ":Tc,r" or
-// ":Pc,r", both sizes 1 to 500. Nothing for any other rule or grid.
+// ":Pc,r", both sizes at least 1. Nothing for any other rule or grid.
 std::optional<ConwayRule> conwayRule(std::string_view rule);
 
 }  // namespace orvalis

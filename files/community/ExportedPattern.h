@@ -14,14 +14,13 @@ namespace orvalis {
 struct ExportedPattern {
   FieldSize size;
   bool torus = false;
-  std::string name;  // the file's name without extension
+  // The comment and source as PatternDetails maps them.
+  std::string name;
   std::string author;
-  // The comment's non-blank lines without the name, then the source unless
-  // a comment line holds it already: a file read back names no line twice.
   std::vector<std::string> commentLines;
 };
 
-ExportedPattern exportedPattern(const std::string& path, GadgetAccess& gadgets);
+ExportedPattern exportedPattern(GadgetAccess& gadgets);
 
 // Static cells are written as living, blocked cells as dead.
 inline bool livesInExport(CellState state) {

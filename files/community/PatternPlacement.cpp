@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "engine/FieldCommands.h"
-#include "engine/Text.h"
+#include "files/community/PatternDetails.h"
 #include "files/io/TextEncoding.h"
 
 namespace orvalis {
@@ -13,28 +13,6 @@ namespace {
 // -(width div 2), -(height div 2) of a grid starting at -(size div 2).
 int centred(int fieldSize, int patternSize) {
   return fieldSize / 2 - patternSize / 2;
-}
-
-bool isWebAddress(std::string_view line) {
-  const std::string lower = lowerCase(line);
-  return lower.starts_with("http:") || lower.starts_with("https:") || lower.starts_with("www.");
-}
-
-std::string joinedComment(const ReadPattern& pattern) {
-  std::string comment = pattern.name;
-  for (const std::string& line : pattern.commentLines) {
-    if (!comment.empty()) {
-      comment += "\r\n";
-    }
-    comment += line;
-  }
-  return comment;
-}
-
-std::string sourceAddress(const ReadPattern& pattern) {
-  const auto address = std::find_if(pattern.commentLines.begin(), pattern.commentLines.end(),
-                                    [](const std::string& line) { return isWebAddress(line); });
-  return address != pattern.commentLines.end() ? *address : std::string();
 }
 
 }  // namespace
@@ -77,9 +55,10 @@ void placePattern(const ReadPattern& pattern, const std::string& path, GadgetAcc
   }
 
   gadgets.setGadgetText(GadgetId::FileNameField, fileNameText(path));
-  gadgets.setGadgetText(GadgetId::CommentEditor, joinedComment(pattern));
+  const std::string comment = commentOfLines(pattern.name, pattern.commentLines);
+  gadgets.setGadgetText(GadgetId::CommentEditor, comment);
   gadgets.setGadgetText(GadgetId::AuthorField, pattern.author);
-  gadgets.setGadgetText(GadgetId::SourceField, sourceAddress(pattern));
+  gadgets.setGadgetText(GadgetId::SourceField, sourceOfComment(comment));
   gadgets.setGadgetValue(GadgetId::DateField, 0);
 }
 

@@ -12,15 +12,16 @@ namespace {
 
 using Reason = PatternRefusal::Reason;
 
+// "!Name:" and "!Author:" name their field only right after the "!", so
+// that a comment line "! Name: ..." stays a comment line.
 void readCommentLine(std::string_view text, ReadPattern& pattern) {
-  const std::string line = utf8ToLatin1(trimmed(text));
-  const std::string lower = lowerCase(line);
+  const std::string lower = lowerCase(text.substr(0, 7));
   if (lower.starts_with("name:")) {
-    pattern.name = trimmed(std::string_view(line).substr(5));
+    pattern.name = utf8ToLatin1(trimmed(text.substr(5)));
   } else if (lower.starts_with("author:")) {
-    pattern.author = trimmed(std::string_view(line).substr(7));
+    pattern.author = utf8ToLatin1(trimmed(text.substr(7)));
   } else {
-    pattern.commentLines.push_back(line);
+    pattern.commentLines.push_back(utf8ToLatin1(trimmed(text)));
   }
 }
 
@@ -28,7 +29,7 @@ void readCommentLine(std::string_view text, ReadPattern& pattern) {
 
 PatternReading readPlaintext(std::string_view text) {
   ReadPattern pattern;
-  TextLines lines(text);
+  TextLines lines(withoutByteOrderMark(text));
   // Empty lines before the first row are no rows; later ones are.
   int row = 0;
   bool rowsStarted = false;

@@ -3,25 +3,26 @@
 namespace orvalis {
 
 std::string plaintextText(const ExportedPattern& pattern, const CellGrid& grid) {
-  std::string text = "!Name: " + pattern.name + "\n";
+  std::string text;
+  if (!pattern.name.empty()) {
+    text += "!Name: " + pattern.name + "\n";
+  }
   if (!pattern.author.empty()) {
     text += "!Author: " + pattern.author + "\n";
   }
   for (const std::string& line : pattern.commentLines) {
-    text += "! " + line + "\n";
+    text += line.empty() ? "!\n" : "! " + line + "\n";
   }
-  std::string emptyRows;  // rows written only when a living cell follows
   for (int y = 0; y < pattern.size.rows; ++y) {
+    // The last row spans the field, so that the rows' extent is its size.
     int end = pattern.size.columns;
-    while (end > 0 && !livesInExport(grid.at(end - 1, y).state)) {
+    while (y + 1 < pattern.size.rows && end > 0 && !livesInExport(grid.at(end - 1, y).state)) {
       --end;
     }
     if (end == 0) {
-      emptyRows += ".\n";
+      text += ".\n";
       continue;
     }
-    text += emptyRows;
-    emptyRows.clear();
     for (int x = 0; x < end; ++x) {
       text += livesInExport(grid.at(x, y).state) ? 'O' : '.';
     }

@@ -27,7 +27,7 @@ bool isDigit(char c) {
 struct Header {
   std::optional<long long> width;
   std::optional<long long> height;
-  std::string_view rule;
+  std::optional<std::string_view> rule;
 };
 
 // A whole number of at most nine digits, blanks around it allowed.
@@ -102,82 +102,142 @@ std::optional<ReadPattern::Position> oldPosition(std::string_view text) {
   return position(text.substr(0, gap), text.substr(gap));
 }
 
-void readHashLine(std::string_view line, ReadPattern& pattern) {
+// "#C text", "#c text", "# text" and a bare "#": a line of the comment.
+bool readCommentLine(std::string_view line, ReadPattern& pattern) {
   const char kind = line.size() > 1 ? line[1] : ' ';
-  const std::string text =
-      utf8ToLatin1(trimmed(line.substr(std::min<std::size_t>(2, line.size()))));
+  if (kind != 'C' && kind != 'c' && kind != ' ' && kind != '\t') {
+    return false;
+  }
+  if (line.starts_with("#CXRLE")) {
+    return false;
+  }
+  pattern.commentLines.push_back(
+      utf8ToLatin1(trimmed(line.substr(std::min<std::size_t>(2, line.size())))));
+  return true;
+}
+
+// The details before the header; `rule` takes a "#r" line's rule.
+void readHashLine(std::string_view line, ReadPattern& pattern,
+                  std::optional<std::string_view>& rule) {
+  if (readCommentLine(line, pattern)) {
+    return;
+  }
+  const char kind = line[1];
+  const std::string_view text = trimmed(line.substr(2));
   if (line.starts_with("#CXRLE")) {
     if (const auto position = xrlePosition(line)) {
       pattern.gridPosition = position;
     }
   } else if (kind == 'N') {
-    pattern.name = text;
+    pattern.name = utf8ToLatin1(text);
   } else if (kind == 'O') {
-    pattern.author = text;
-  } else if (kind == 'C' || kind == 'c') {
-    pattern.commentLines.push_back(text);
+    pattern.author = utf8ToLatin1(text);
+  } else if (kind == 'r') {
+    rule = text;
   } else if (kind == 'P' || kind == 'R') {
-    if (const auto position = oldPosition(line.substr(2))) {
+    if (const auto position = oldPosition(text)) {
       pattern.gridPosition = position;
     }
   }
 }
 
-// The runs after the header, up to "!" or the end of the text. Columns and
-// rows grow monotonically, so every living cell is stored once and their
-// number stays within 500 x 500.
-std::optional<PatternRefusal> readRuns(std::string_view body, ReadPattern& pattern) {
-  long long x = 0;
-  long long y = 0;
-  long long count = 0;
-  int digits = 0;
-  for (const char c : body) {
-    if (isDigit(c)) {
-      if (++digits > maxRunDigits) {
-        return refusal(Reason::Malformed);
+// Cells of states beyond 1, which only rules of more states know: "B" to
+// "X", or "p" to "y" before one of "A" to "X".
+bool isMultiStateCell(std::string_view runs, std::size_t at) {
+  const char c = runs[at];
+  const auto isStateLetter = [](char letter) { return letter >= 'A' && letter <= 'X'; };
+  if (c >= 'p' && c <= 'y') {
+    return at + 1 < runs.size() && isStateLetter(runs[at + 1]);
+  }
+  return c != 'A' && isStateLetter(c);
+}
+
+// The runs after the header, read line by line up to "!": "b" or "." dead,
+// "o" or another letter alive, "$" the end of a row, each after an optional
+// count, which may go on in the next line. Columns and rows grow
+// monotonically, so every living cell is stored once and their number stays
+// within 500 x 500.
+class RunReader {
+ public:
+  explicit RunReader(ReadPattern& pattern) : pattern_(pattern) {}
+
+  bool ended() const { return ended_; }
+
+  // A refusal for runs that cannot be read; multi-state cells are refused
+  // as an unsupported rule.
+  std::optional<PatternRefusal> read(std::string_view runs) {
+    for (std::size_t at = 0; at < runs.size() && !ended_; ++at) {
+      const char c = runs[at];
+      if (isDigit(c)) {
+        if (++digits_ > maxRunDigits) {
+          return refusal(Reason::Malformed);
+        }
+        count_ = count_ * 10 + (c - '0');
+        continue;
       }
-      count = count * 10 + (c - '0');
-      continue;
+      if (c == ' ' || c == '\t') {
+        continue;
+      }
+      if (isMultiStateCell(runs, at)) {
+        return refusal(Reason::UnsupportedRule);
+      }
+      const long long run = count_ == 0 ? 1 : count_;
+      count_ = 0;
+      digits_ = 0;
+      if (const auto refused = apply(c, run)) {
+        return refused;
+      }
     }
-    if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
-      continue;
-    }
-    const long long run = count == 0 ? 1 : count;
-    count = 0;
-    digits = 0;
+    return std::nullopt;
+  }
+
+ private:
+  std::optional<PatternRefusal> apply(char c, long long run) {
     if (c == '!') {
-      break;
-    }
-    if (c == '$') {
-      y += run;
-      x = 0;
+      ended_ = true;
+    } else if (c == '$') {
+      y_ += run;
+      x_ = 0;
     } else if (c == 'b' || c == '.') {
-      x += run;
+      x_ += run;
     } else if (std::isalpha(static_cast<unsigned char>(c))) {
-      if (x + run > gridColumns || y >= gridRows) {
+      if (x_ + run > gridColumns || y_ >= gridRows) {
         return refusal(Reason::TooLarge);
       }
-      for (long long k = 0; k < run; ++k, ++x) {
-        pattern.living.push_back({static_cast<std::int16_t>(x), static_cast<std::int16_t>(y)});
+      for (long long k = 0; k < run; ++k, ++x_) {
+        pattern_.living.push_back({static_cast<std::int16_t>(x_), static_cast<std::int16_t>(y_)});
       }
-      pattern.width = std::max(pattern.width, static_cast<int>(x));
-      pattern.height = std::max(pattern.height, static_cast<int>(y + 1));
+      pattern_.width = std::max(pattern_.width, static_cast<int>(x_));
+      pattern_.height = std::max(pattern_.height, static_cast<int>(y_ + 1));
     } else {
       return refusal(Reason::Malformed);
     }
+    return std::nullopt;
   }
-  return std::nullopt;
+
+  ReadPattern& pattern_;
+  long long x_ = 0;
+  long long y_ = 0;
+  long long count_ = 0;
+  int digits_ = 0;
+  bool ended_ = false;
+};
+
+PatternRefusal unsupportedRule(std::string_view rule) {
+  constexpr std::size_t shownRuleLength = 80;
+  return {Reason::UnsupportedRule, utf8ToLatin1(rule.substr(0, shownRuleLength))};
 }
 
 }  // namespace
 
 PatternReading readRle(std::string_view text) {
   ReadPattern pattern;
-  TextLines lines(text);
+  TextLines lines(withoutByteOrderMark(text));
+  std::optional<std::string_view> hashRule;
   std::optional<Header> found;
   while (const auto line = lines.next()) {
     if (line->starts_with("#")) {
-      readHashLine(*line, pattern);
+      readHashLine(*line, pattern, hashRule);
     } else if (!trimmed(*line).empty()) {
       found = header(*line);
       break;
@@ -186,18 +246,29 @@ PatternReading readRle(std::string_view text) {
   if (!found) {
     return refusal(Reason::Malformed);
   }
-  const auto rule = conwayRule(found->rule);
+  // The header's rule wins over a "#r" line; without either the rule is
+  // Conway's.
+  const std::string_view ruleText = found->rule.value_or(hashRule.value_or(""));
+  const auto rule = conwayRule(ruleText);
   if (!rule) {
-    constexpr std::size_t shownRuleLength = 80;
-    return PatternRefusal{Reason::UnsupportedRule,
-                          utf8ToLatin1(found->rule.substr(0, shownRuleLength))};
+    return unsupportedRule(ruleText);
   }
-  if (*found->width > gridColumns || *found->height > gridRows) {
+  if (rule->gridTooLarge || *found->width > gridColumns || *found->height > gridRows) {
     return refusal(Reason::TooLarge);
   }
   pattern.grid = rule->grid;
-  if (const auto refused = readRuns(lines.rest(), pattern)) {
-    return *refused;
+  // Comment lines may stand between the runs and after their end.
+  RunReader runs(pattern);
+  while (const auto line = lines.next()) {
+    if (line->starts_with("#")) {
+      readCommentLine(*line, pattern);
+    } else if (!runs.ended()) {
+      if (const auto refused = runs.read(*line)) {
+        return refused->reason == Reason::UnsupportedRule
+                   ? unsupportedRule(ruleText.empty() ? std::string_view("B3/S23") : ruleText)
+                   : *refused;
+      }
+    }
   }
   pattern.width = std::max(pattern.width, static_cast<int>(*found->width));
   pattern.height = std::max(pattern.height, static_cast<int>(*found->height));

@@ -62,12 +62,14 @@ std::string rleText(const ExportedPattern& pattern, const CellGrid& grid) {
   const std::string rows = decimalText(pattern.size.rows);
   std::string text = "#CXRLE Pos=" + decimalText(-(pattern.size.columns / 2)) + "," +
                      decimalText(-(pattern.size.rows / 2)) + "\n";
-  text += "#N " + pattern.name + "\n";
+  if (!pattern.name.empty()) {
+    text += "#N " + pattern.name + "\n";
+  }
   if (!pattern.author.empty()) {
     text += "#O " + pattern.author + "\n";
   }
   for (const std::string& line : pattern.commentLines) {
-    text += "#C " + line + "\n";
+    text += line.empty() ? "#C\n" : "#C " + line + "\n";
   }
   text += "x = " + columns + ", y = " + rows + ", rule = B3/S23:" + (pattern.torus ? "T" : "P") +
           columns + "," + rows + "\n";

@@ -77,6 +77,11 @@ std::string utf8ToLatin1(std::string_view utf8) {
   return latin1;
 }
 
+std::string_view withoutByteOrderMark(std::string_view text) {
+  constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+  return text.starts_with(byteOrderMark) ? text.substr(byteOrderMark.size()) : text;
+}
+
 std::string fileNameText(const std::string& path) {
   return utf8ToLatin1(filePart(path));
 }

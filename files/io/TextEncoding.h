@@ -18,6 +18,10 @@ bool xmlCannotCarry(unsigned character);
 // Characters beyond ISO-8859-1, and bytes that are no valid UTF-8, become '?'.
 std::string utf8ToLatin1(std::string_view utf8);
 
+// The text without the UTF-8 byte-order mark that some editors put at its
+// start.
+std::string_view withoutByteOrderMark(std::string_view text);
+
 // What the file-name field shows for a path: its file part in the program's
 // text.
 std::string fileNameText(const std::string& path);

@@ -51,16 +51,17 @@ int main(int argc, char** argv) {
       root, "fuzz_lifefile",
       {{"blinker.lif", test::blinkerLifeFile}, {"muster.lif", lifeFileBytes(settings, grid)}});
 
-  writeSeeds(
-      root, "fuzz_rle",
-      {{"gun.rle", test::gosperGliderGun},
-       {"rpentomino.rle", test::rPentomino},
-       {"torus.rle", test::gosperGliderGunAt120},
-       {"muster.rle", communityPatternText("muster.rle", CommunityFormat::Rle, settings, grid)}});
+  writeSeeds(root, "fuzz_rle",
+             {{"gun.rle", test::gosperGliderGun},
+              {"rpentomino.rle", test::rPentomino},
+              {"torus.rle", test::gosperGliderGunAt120},
+              {"kommentare.rle",
+               "\xEF\xBB\xBF#r B3/S23\n# frei\nx = 3, y = 3\n#C mitten\nbo$2bo$3o!\n#C danach\n"},
+              {"muster.rle", communityPatternText(CommunityFormat::Rle, settings, grid)}});
   writeSeeds(root, "fuzz_plaintext",
              {{"lwss.cells", test::lightweightSpaceship},
-              {"muster.cells",
-               communityPatternText("muster.cells", CommunityFormat::Plaintext, settings, grid)}});
+              {"kommentare.cells", "\xEF\xBB\xBF!Name: X\n!\n! Name: y\n.O\n"},
+              {"muster.cells", communityPatternText(CommunityFormat::Plaintext, settings, grid)}});
 
   const test::TestImage image = test::paintedImage(9, 7, [](int x, int y) {
     return Rgb{static_cast<std::uint8_t>(28 * x), static_cast<std::uint8_t>(36 * y), 99};

@@ -560,7 +560,7 @@ class FileCommandsTest : public QObject, test::ProgramFixture {
     ctrl(Qt::Key_P);
     QCOMPARE(messages->shown.size(), size_t(3));
     QCOMPARE(test::fileContent(folder->path("export.rle")),
-             "#CXRLE Pos=-4,-3\n#N export\n#C Block\nx = 8, y = 6, rule = B3/S23:T8,6\n"
+             "#CXRLE Pos=-4,-3\n#N Block\nx = 8, y = 6, rule = B3/S23:T8,6\n"
              "o2$3b2o$3b2o!\n");
     QCOMPARE(text(GadgetId::FileNameField), "export.rle");
 
@@ -570,7 +570,7 @@ class FileCommandsTest : public QObject, test::ProgramFixture {
     ctrl(Qt::Key_P);
     QCOMPARE(messages->shown.size(), size_t(3));
     QCOMPARE(test::fileContent(folder->path("export.cells")),
-             "!Name: export\n! Block\n.\n.\n...OO\n...OO\n");
+             "!Name: Block\n.\n.\n...OO\n...OO\n.\n........\n");
     fileDialogs->choose(folder->path("export"), plaintextSave);
     ctrl(Qt::Key_P);
     QCOMPARE(messages->shown.size(), size_t(4));

@@ -379,24 +379,24 @@ TEST(OrvalisCli, PicturesBecomeFieldsOfTheGivenSize) {
 
 TEST(OrvalisCli, ReadsAndWritesRleAndPlaintext) {
   const test::TempFolder folder;
-  const std::string glider = folder.write("gleiter.rle", "x = 3, y = 3\nbo$2bo$3o!\n");
+  const std::string glider = folder.write("gleiter.rle", "#N Gleiter\nx = 3, y = 3\nbo$2bo$3o!\n");
   // --size is the field the pattern is centred in. On an 8 x 8 torus the
   // position keeps it a row lower, and 4 x 8 generations bring it round.
   ASSERT_EQ(cli({"convert", glider, folder.path("feld.rle"), "--size", "8x6"}).code, exitSuccess);
   const std::string written = test::fileContent(folder.path("feld.rle"));
   EXPECT_EQ(written,
-            "#CXRLE Pos=-4,-3\n#N feld\nx = 8, y = 6, rule = B3/S23:P8,6\n2$4bo$5bo$3b3o!\n");
+            "#CXRLE Pos=-4,-3\n#N Gleiter\nx = 8, y = 6, rule = B3/S23:P8,6\n2$4bo$5bo$3b3o!\n");
   std::string torus = written;
   torus.replace(torus.find(":P8,6"), 5, ":T8,8");
   const std::string onTorus = folder.write("torus.rle", torus);
   ASSERT_EQ(cli({"run", onTorus, folder.path("32.rle"), "--generations", "32"}).code, exitSuccess);
   EXPECT_EQ(test::fileContent(folder.path("32.rle")),
-            "#CXRLE Pos=-4,-4\n#N 32\n#C feld\nx = 8, y = 8, rule = B3/S23:T8,8\n"
+            "#CXRLE Pos=-4,-4\n#N Gleiter\nx = 8, y = 8, rule = B3/S23:T8,8\n"
             "3$4bo$5bo$3b3o!\n");
 
   ASSERT_EQ(cli({"convert", glider, folder.path("gleiter.cells"), "--size=5x5"}).code, exitSuccess);
   EXPECT_EQ(test::fileContent(folder.path("gleiter.cells")),
-            "!Name: gleiter\n.\n..O\n...O\n.OOO\n");
+            "!Name: Gleiter\n.\n..O\n...O\n.OOO\n.....\n");
   EXPECT_NE(cli({"info", folder.path("gleiter.cells")}).out.find("Zellen: 5 lebend"),
             std::string::npos);
 

@@ -16,6 +16,7 @@
 #include "files/community/ExportedPattern.h"
 #include "files/community/RleReader.h"
 #include "tests/files/ClassicPatterns.h"
+#include "tests/support/LoadedState.h"
 #include "tests/support/TempFolder.h"
 
 namespace orvalis {
@@ -263,8 +264,7 @@ TEST(CommunityFormats, ExportedFieldsReadBackIdentical) {
         }
       }
       const std::string rle =
-          communityPatternText(source.folder.path("feld.rle"), CommunityFormat::Rle,
-                               source.settings, source.field.cells);
+          communityPatternText(CommunityFormat::Rle, source.settings, source.field.cells);
       std::istringstream lines(rle);
       for (std::string line; std::getline(lines, line);) {
         if (!line.starts_with("#")) {
@@ -284,8 +284,9 @@ TEST(CommunityFormats, ExportedFieldsReadBackIdentical) {
 TEST(CommunityFormats, WrittenFiles) {
   Target target;
   target.setSize(7, 5);
+  // A line break from a LifeXML attribute must not end the author's line.
   target.settings.setGadgetText(GadgetId::AuthorField,
-                                "Anna M\xFC"
+                                "Anna\nM\xFC"
                                 "ller");
   target.settings.setGadgetText(GadgetId::CommentEditor, "feld\r\n  Zeile eins  \r\n\r\n \r\n");
   target.settings.setGadgetText(GadgetId::SourceField, "https://example.org/feld");
@@ -297,7 +298,7 @@ TEST(CommunityFormats, WrittenFiles) {
   grid.at(0, 3).state = CellState::Alive;
   grid.at(6, 6).state = CellState::Alive;  // outside the visible field
   EXPECT_TRUE(holdsFixedCells(target.settings, grid));
-  EXPECT_EQ(communityPatternText("/tmp/feld.rle", CommunityFormat::Rle, target.settings, grid),
+  EXPECT_EQ(communityPatternText(CommunityFormat::Rle, target.settings, grid),
             "#CXRLE Pos=-3,-2\n"
             "#N feld\n"
             "#O Anna M\xC3\xBCller\n"
@@ -306,24 +307,23 @@ TEST(CommunityFormats, WrittenFiles) {
             "x = 7, y = 5, rule = B3/S23:P7,5\n"
             "$b2obo2$o!\n");
   target.settings.setGadgetValue(GadgetId::InfiniteCheck, 1);
-  EXPECT_EQ(
-      communityPatternText("/tmp/feld.cells", CommunityFormat::Plaintext, target.settings, grid),
-      "!Name: feld\n"
-      "!Author: Anna M\xC3\xBCller\n"
-      "! Zeile eins\n"
-      "! https://example.org/feld\n"
-      ".\n"
-      ".OO.O\n"
-      ".\n"
-      "O\n");
+  EXPECT_EQ(communityPatternText(CommunityFormat::Plaintext, target.settings, grid),
+            "!Name: feld\n"
+            "!Author: Anna M\xC3\xBCller\n"
+            "! Zeile eins\n"
+            "! https://example.org/feld\n"
+            ".\n"
+            ".OO.O\n"
+            ".\n"
+            "O\n"
+            ".......\n");
 
   // Long rows break before 70 characters, never inside a run.
   target.setSize(200, 1);
   for (int x = 0; x < 200; ++x) {
     grid.at(x, 0).state = x % 2 == 0 ? CellState::Alive : CellState::Dead;
   }
-  const std::string rle =
-      communityPatternText("/tmp/lang.rle", CommunityFormat::Rle, target.settings, grid);
+  const std::string rle = communityPatternText(CommunityFormat::Rle, target.settings, grid);
   std::string items;
   for (int x = 0; x < 199; ++x) {
     items += x % 2 == 0 ? 'o' : 'b';
@@ -331,6 +331,83 @@ TEST(CommunityFormats, WrittenFiles) {
   EXPECT_EQ(rle.substr(rle.find("T200,1\n") + 7),
             items.substr(0, 70) + "\n" + items.substr(70, 70) + "\n" + items.substr(140) + "!\n");
   EXPECT_FALSE(holdsFixedCells(target.settings, grid));
+}
+
+// The source is the comment's last web address.
+TEST(CommunityFormats, CommentLinesWhereverTheyStandAndAfterAByteOrderMark) {
+  struct Case {
+    std::string text;
+    CommunityFormat format;
+    std::string comment;
+    std::string source;
+    Shape living;
+  };
+  const Case cases[] = {
+      {"\xEF\xBB\xBF#N Gleiter\nx = 3, y = 3\n#C zwischen Kopf und Zellen\nbo$2bo$\n#c mitten\n"
+       "3o!\n#C danach\n# auch danach\nnicht",
+       CommunityFormat::Rle,
+       "Gleiter\r\nzwischen Kopf und Zellen\r\nmitten\r\ndanach\r\nauch danach",
+       "",
+       {{1, 0}, {2, 1}, {0, 2}, {1, 2}, {2, 2}}},
+      {"#\n# erste\n#\n#C http://a.example\n#r b3s23\nx = 1, y = 1\no!\n#C www.b.example\n#C\n",
+       CommunityFormat::Rle,
+       "erste\r\n\r\nhttp://a.example\r\nwww.b.example",
+       "www.b.example",
+       {{0, 0}}},
+      {"\xEF\xBB\xBF!Name: Block\n! Name: kein Name\n!Author: Conway\nOO\nOO\n",
+       CommunityFormat::Plaintext,
+       "Block\r\nName: kein Name",
+       "",
+       {{0, 0}, {1, 0}, {0, 1}, {1, 1}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    Target target;
+    ASSERT_FALSE(target.load(c.text, c.format));
+    EXPECT_EQ(target.settings.gadgetText(GadgetId::CommentEditor), c.comment);
+    EXPECT_EQ(target.settings.gadgetText(GadgetId::SourceField), c.source);
+    EXPECT_EQ(normalised(target.living()), c.living);
+  }
+}
+
+// Collection files and our own, each loaded, then saved and loaded again
+// three times: the same field, cells, comment, author, source and file.
+TEST(CommunityFormats, LoadSaveLoadChangesNothing) {
+  struct Case {
+    std::string text;
+    CommunityFormat format;
+  };
+  const Case cases[] = {
+      {test::gosperGliderGun, CommunityFormat::Rle},
+      {test::gosperGliderGunAt120, CommunityFormat::Rle},
+      {"#C erste\n#C\n#C http://a.example\n#C www.b.example\n#O Autorin\n"
+       "x = 3, y = 2, rule = B3/S23\n$obo!",
+       CommunityFormat::Rle},
+      {"x = 0, y = 0\n!", CommunityFormat::Rle},
+      {test::lightweightSpaceship, CommunityFormat::Plaintext},
+      {"!Name: Rand\n!\n!www.example.org\n!Author: A\n..\n.O\n...\n", CommunityFormat::Plaintext},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    Target target;
+    target.setSize(7, 5);
+    target.settings.setGadgetText(GadgetId::SourceField, "http://alt.example");
+    ASSERT_FALSE(target.load(c.text, c.format));
+    const test::LoadedState loaded = test::loadedState(target.settings, target.field.cells);
+    const std::string path =
+        target.folder.path(c.format == CommunityFormat::Rle ? "kopie.rle" : "kopie.cells");
+    std::string firstSaved;
+    for (int round = 0; round < 3; ++round) {
+      ASSERT_TRUE(writeCommunityPattern(path, c.format, target.settings, target.field.cells));
+      const std::string saved = test::fileContent(path);
+      if (round == 0) {
+        firstSaved = saved;
+      }
+      EXPECT_EQ(saved, firstSaved);
+      ASSERT_FALSE(loadCommunityPattern(path, c.format, target.settings, target.field.cells));
+      EXPECT_EQ(test::loadedState(target.settings, target.field.cells), loaded);
+    }
+  }
 }
 
 TEST(HostileCommunityFiles, RefusedWithTheMessageAndNothingChanged) {
@@ -346,8 +423,13 @@ TEST(HostileCommunityFiles, RefusedWithTheMessageAndNothingChanged) {
        "Regel wird nicht unterstützt: B36/S23"},
       {"x = 3, y = 3, rule = B3/S23:K10,10\no!", CommunityFormat::Rle,
        "Regel wird nicht unterstützt: B3/S23:K10,10"},
-      {"x = 3, y = 3, rule = B3/S23:T501,10\no!", CommunityFormat::Rle,
-       "Regel wird nicht unterstützt: B3/S23:T501,10"},
+      {"#r 34/34\nx = 1, y = 1\no!", CommunityFormat::Rle, "Regel wird nicht unterstützt: 34/34"},
+      {"#r 34/34\nx = 1, y = 1, rule = B3/S23\no!", CommunityFormat::Rle, "(loads)"},
+      {"x = 2, y = 1\n2pA!", CommunityFormat::Rle, "Regel wird nicht unterstützt: B3/S23"},
+      {"x = 2, y = 1, rule = b3s23\noB!", CommunityFormat::Rle,
+       "Regel wird nicht unterstützt: b3s23"},
+      {"x = 3, y = 3, rule = B3/S23:T600,136\no!", CommunityFormat::Rle, tooLarge},
+      {"x = 3, y = 3, rule = B3/S23:P10,99999999999\no!", CommunityFormat::Rle, tooLarge},
       {"x = 3, y = 3, rule = B3/S23:P0,10\no!", CommunityFormat::Rle,
        "Regel wird nicht unterstützt: B3/S23:P0,10"},
       {"x = 1, y = 1, rule = LifeHistory\no!", CommunityFormat::Rle,

@@ -6,6 +6,7 @@
 #include "files/lifexml/LifeXmlReader.h"
 #include "files/lifexml/LifeXmlWriter.h"
 #include "tests/files/PatternExamples.h"
+#include "tests/support/LoadedState.h"
 #include "tests/support/TempFolder.h"
 
 namespace orvalis {
@@ -109,6 +110,41 @@ TEST(LifeXmlWriting, ControlCharactersAreLeftOutSoTheFileReadsBackWhole) {
               ApplyResult::Applied);
     for (int y = 0; y < 3; ++y) {
       EXPECT_EQ(readGrid.at(1, y).state, CellState::Alive) << "gadget " << static_cast<int>(id);
+    }
+  }
+}
+
+// Loaded, then saved and loaded again three times: the same field, cells,
+// comment, author and source. (The writer tidies blanks and blank lines of
+// a comment once, as it must write it.)
+TEST(LifeXmlWriting, LoadSaveLoadChangesNothing) {
+  const std::string files[] = {
+      test::blinkerLifeXml,
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<orvalis>\r\n"
+      "<Dimensions x=\"500\" y=\"7\"/><Options grid=\"0\" infinite=\"1\" hide=\"1\"/>\r\n"
+      "<Comment>\r\n    Zeile &amp; \xC3\x9F\r\n    &lt;roh&gt;\r\n  </Comment>\r\n"
+      "<Author name=\"A &lt;B&gt;\"/><Source url=\"https://x.example/?a=1&amp;b=2\"/>\r\n"
+      "<Fields><F x=\"0\" y=\"0\"/><S x=\"499\" y=\"6\"/><E x=\"250\" y=\"3\"/>"
+      "</Fields></orvalis>\r\n",
+  };
+  for (const std::string& file : files) {
+    SCOPED_TRACE(file);
+    const test::TempFolder folder;
+    SettingsRecord settings;
+    CellGrid grid;
+    const auto load = [&](const std::string& path) {
+      const auto document = readLifeXml(path);
+      ASSERT_TRUE(document);
+      ASSERT_EQ(applyLifeXml(*document, ApplyMode::Full, path, settings, grid),
+                ApplyResult::Applied);
+    };
+    load(folder.write("muster.lxm", file));
+    const test::LoadedState loaded = test::loadedState(settings, grid);
+    const std::string path = folder.path("kopie.lxm");
+    for (int round = 0; round < 3; ++round) {
+      ASSERT_TRUE(writeLifeXml(path, settings, grid));
+      load(path);
+      EXPECT_EQ(test::loadedState(settings, grid), loaded);
     }
   }
 }
