@@ -106,33 +106,24 @@ void FileCommands::loadCommand() {
   }
 }
 
-// The file type chosen decides the format, not the file's extension.
+// The file type chosen decides the format, not the file's extension; only
+// a Life file's content may show that it is another format.
 void FileCommands::loadFile(const std::string& path, int filterIndex) {
   const FileFormat& format = listedFormat(loadFormats(), filterIndex);
   std::string named = path;
   addExtension(named, format.extension);
-  loadAs(format, named, filterIndex);
+  loadAs(formatReading(format, named), named, filterIndex);
 }
 
 void FileCommands::openFile(const std::string& path) {
-  if (const FileFormat* format = loadFormatForName(path)) {
-    loadFile(path, loadIndex(format->id));
+  const FileContent content = formatForOpening(path);
+  if (!content.format) {
+    tell(unopenedFileMessage(content));
     return;
   }
-  const FileContent content = recogniseContent(path);
-  switch (content.verdict) {
-    case ContentVerdict::Recognised:
-      // Read under its own name: the file type would add its extension to
-      // a name without one.
-      loadAs(*content.format, path, loadIndex(content.format->id));
-      break;
-    case ContentVerdict::Unreadable:
-      tell(lifeFileLoadFailedMessage());
-      break;
-    case ContentVerdict::Other:
-      tell(unknownFileFormatMessage());
-      break;
-  }
+  // Read under its own name: the file type would add its extension to a
+  // name without one.
+  loadAs(*content.format, path, loadIndex(content.format->id));
 }
 
 // A refused file (unreadable, another rule, too large) changes nothing; a
