@@ -26,9 +26,8 @@ bool ScatteredCells::add(long long x, long long y) {
 }
 
 void ScatteredCells::dropRepeats() {
-  std::ranges::sort(cells_);
-  const auto repeats = std::ranges::unique(cells_);
-  cells_.erase(repeats.begin(), repeats.end());
+  std::sort(cells_.begin(), cells_.end());
+  cells_.erase(std::unique(cells_.begin(), cells_.end()), cells_.end());
 }
 
 ReadPattern ScatteredCells::pattern() const {

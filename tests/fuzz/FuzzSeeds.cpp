@@ -12,7 +12,9 @@
 #include "files/lifefile/LifeFile.h"
 #include "files/lifexml/LifeXmlWriter.h"
 #include "tests/files/ClassicPatterns.h"
+#include "tests/files/OtherPatternForms.h"
 #include "tests/files/PatternExamples.h"
+#include "tests/support/TestGzip.h"
 #include "tests/support/TestPictures.h"
 
 namespace {
@@ -61,6 +63,17 @@ int main(int argc, char** argv) {
              {{"lwss.cells", test::lightweightSpaceship},
               {"muster.cells",
                communityPatternText("muster.cells", CommunityFormat::Plaintext, settings, grid)}});
+
+  writeSeeds(root, "fuzz_lifetext",
+             {{"gun.lif", test::gosperGliderGun105},
+              {"diehard.lif", test::diehard105},
+              {"acorn.lif", test::acorn106}});
+  writeSeeds(
+      root, "fuzz_macrocell",
+      {{"gun.mc", test::gosperGliderGunMacrocell}, {"rpentomino.mc", test::rPentominoMacrocell}});
+  writeSeeds(root, "fuzz_gzip",
+             {{"gun.rle.gz", test::gzipped(test::gosperGliderGun)},
+              {"gun.mc.gz", test::gzipped(test::gosperGliderGunMacrocell)}});
 
   const test::TestImage image = test::paintedImage(9, 7, [](int x, int y) {
     return Rgb{static_cast<std::uint8_t>(28 * x), static_cast<std::uint8_t>(36 * y), 99};

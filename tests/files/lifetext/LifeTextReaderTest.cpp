@@ -11,6 +11,10 @@ namespace {
 TEST(LifeTextReader, ReadsBlocksAndPairsAndRefusesClearly) {
   const std::string wide = "#Life 1.06\n0 0\n" + std::to_string(gridColumns) + " 0\n";
   const std::string widest = "#Life 1.06\n0 7\n" + std::to_string(gridColumns - 1) + " 7\n";
+  std::string repeated = "#Life 1.06\n";
+  for (int k = 0; k <= 2 * gridColumns * gridRows; ++k) {
+    repeated += "0 0\n";
+  }
   struct Case {
     std::string text;
     std::string read;
@@ -35,6 +39,7 @@ TEST(LifeTextReader, ReadsBlocksAndPairsAndRefusesClearly) {
       {"#Life 1.06\n", ""},
       {widest, "*" + std::string(gridColumns - 2, '.') + "*"},
       {wide, "too large"},
+      {repeated + "1 1\n", "*./.*"},
       {"#Life 1.04\n0 0\n", "malformed"},
   };
   for (const Case& c : cases) {
