@@ -1,24 +1,8 @@
-// Any bytes as a macrocell file: read and placed as by the load command;
-// the cells lie within the extent, which fits the field.
-#include <cstddef>
-#include <cstdint>
-#include <string_view>
-#include <variant>
-
-#include "engine/SettingsRecord.h"
-#include "files/community/PatternPlacement.h"
+// Any bytes as a macrocell file: read and placed as by the load command.
 #include "files/macrocell/MacrocellReader.h"
-#include "tests/fuzz/PatternBounds.h"
+#include "tests/fuzz/ReadAndPlace.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace orvalis;
-  static CellGrid grid;
-  SettingsRecord settings;
-  const PatternReading reading =
-      readMacrocell(std::string_view(reinterpret_cast<const char*>(data), size));
-  if (const auto* pattern = std::get_if<ReadPattern>(&reading)) {
-    fuzz::requireWithinExtent(*pattern);
-    placePattern(*pattern, "fuzz.mc", settings, grid);
-  }
+  orvalis::fuzz::readAndPlace(data, size, orvalis::readMacrocell, "fuzz.mc");
   return 0;
 }
