@@ -2,6 +2,7 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <array>
 
 namespace orvalis {
@@ -30,6 +31,10 @@ Inflated inflateInto(std::string_view bytes, std::size_t maxBytes, std::string& 
       out.append(chunk.data(), maxBytes - out.size());
       result = Inflated::Full;
       break;
+    }
+    if (out.size() + produced > out.capacity()) {
+      // Grown as a string grows, but never past the limit.
+      out.reserve(std::min(maxBytes, std::max(2 * out.capacity(), out.size() + produced)));
     }
     out.append(chunk.data(), produced);
     if (status == Z_STREAM_END) {
