@@ -22,7 +22,7 @@ constexpr int leafSize = 8;
 constexpr int highestLevel = 62;
 // A pattern within 500 x 500 needs a few thousand distinct nodes; a file
 // with very many more holds a larger one.
-constexpr std::size_t mostNodes = std::size_t{1} << 20;
+constexpr std::size_t mostNodes = std::size_t{1} << 16;
 
 // Where a node's living cells lie, from its own top-left corner.
 struct Extent {

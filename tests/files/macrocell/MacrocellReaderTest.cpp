@@ -28,6 +28,10 @@ std::string deepCell(int level) {
 }
 
 TEST(MacrocellReader, ReadsQuadtreesAndRefusesClearly) {
+  std::string manyNodes = "[M2]\n";
+  for (int k = 0; k <= 1 << 16; ++k) {
+    manyNodes += "*$\n";
+  }
   struct Case {
     std::string text;
     std::string read;
@@ -47,6 +51,8 @@ TEST(MacrocellReader, ReadsQuadtreesAndRefusesClearly) {
       {"[M1]\n*$\n", "malformed"},
       {"[M2]\n", ""},
       {diagonal(9), "too large"},
+      {manyNodes, "too large"},
+      {manyNodes.substr(0, manyNodes.size() - 3), "*"},
       {deepCell(62), "*"},
       {deepCell(63), "malformed"},
   };
