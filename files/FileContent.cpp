@@ -1,6 +1,7 @@
 #include "files/FileContent.h"
 
-#include "files/io/RegularFile.h"
+#include "files/FileMessages.h"
+#include "files/io/PatternFileBytes.h"
 #include "files/lifexml/LifeXmlReader.h"
 
 namespace orvalis {
@@ -13,7 +14,7 @@ constexpr std::size_t examinedBytes = 4 * xmlPieceBytes;
 }  // namespace
 
 FileContent recogniseContent(const std::string& path) {
-  const auto start = readRegularFileStart(path, examinedBytes);
+  const auto start = readPatternFileStart(path, examinedBytes);
   if (!start) {
     return {ContentVerdict::Unreadable};
   }
@@ -23,6 +24,26 @@ FileContent recogniseContent(const std::string& path) {
     }
   }
   return {ContentVerdict::Other};
+}
+
+const FileFormat& formatReading(const FileFormat& chosen, const std::string& path) {
+  if (!chosen.contentFirst) {
+    return chosen;
+  }
+  const FileContent content = recogniseContent(path);
+  return content.format ? *content.format : chosen;
+}
+
+FileContent formatForOpening(const std::string& path) {
+  if (const FileFormat* named = loadFormatForName(path)) {
+    return {ContentVerdict::Recognised, &formatReading(*named, path)};
+  }
+  return recogniseContent(path);
+}
+
+UserMessage unopenedFileMessage(const FileContent& content) {
+  return content.verdict == ContentVerdict::Unreadable ? lifeFileLoadFailedMessage()
+                                                       : unknownFileFormatMessage();
 }
 
 }  // namespace orvalis

@@ -5,10 +5,16 @@
 #include "engine/Text.h"
 #include "files/FileMessages.h"
 #include "files/community/CommunityFormats.h"
+#include "files/community/PlaintextReader.h"
+#include "files/community/RleReader.h"
+#include "files/community/RleSignature.h"
+#include "files/io/PatternFileBytes.h"
 #include "files/lifefile/LifeFile.h"
+#include "files/lifetext/LifeTextReader.h"
 #include "files/lifexml/LifeXmlApply.h"
 #include "files/lifexml/LifeXmlReader.h"
 #include "files/lifexml/LifeXmlWriter.h"
+#include "files/macrocell/MacrocellReader.h"
 #include "files/picture/PictureImport.h"
 #include "files/picture/PictureLoader.h"
 
@@ -19,7 +25,13 @@ LoadOutcome failedWith(std::optional<UserMessage> message) {
   return {!message, std::move(message)};
 }
 
+// Life 1.05 and 1.06 text shares the ".lif" name with the binary Life file.
 LoadOutcome readLifeFileFormat(const std::string& path, GadgetAccess& gadgets, CellGrid& grid) {
+  constexpr std::size_t signatureBytes = 16;
+  const auto start = readPatternFileStart(path, signatureBytes);
+  if (start && looksLikeLifeText(*start)) {
+    return failedWith(loadPatternFile(path, readLifeText, gadgets, grid));
+  }
   return readLifeFile(path, gadgets, grid) ? LoadOutcome{true, std::nullopt}
                                            : failedWith(lifeFileLoadFailedMessage());
 }
@@ -37,9 +49,9 @@ LoadOutcome readPictures(const std::string& path, GadgetAccess& gadgets, CellGri
   return {importPicture(path, gadgets, grid), std::nullopt};
 }
 
-template <CommunityFormat format>
-LoadOutcome readCommunity(const std::string& path, GadgetAccess& gadgets, CellGrid& grid) {
-  return failedWith(loadCommunityPattern(path, format, gadgets, grid));
+template <PatternTextReader reader>
+LoadOutcome readPatternText(const std::string& path, GadgetAccess& gadgets, CellGrid& grid) {
+  return failedWith(loadPatternFile(path, reader, gadgets, grid));
 }
 
 std::optional<UserMessage> writeLifeFileFormat(const std::string& path, GadgetAccess& gadgets,
@@ -77,7 +89,8 @@ const std::vector<FileFormat>& table() {
        .dialogPatterns = {"*.lif"},
        .extensions = {"lif"},
        .extension = ".lif",
-       .recognises = nullptr,
+       .recognises = looksLikeLifeText,
+       .contentFirst = true,
        .read = readLifeFileFormat,
        .write = writeLifeFileFormat,
        .saved = true},
@@ -107,8 +120,8 @@ const std::vector<FileFormat>& table() {
        .dialogPatterns = {"*.rle"},
        .extensions = {"rle"},
        .extension = ".rle",
-       .recognises = nullptr,
-       .read = readCommunity<CommunityFormat::Rle>,
+       .recognises = looksLikeRle,
+       .read = readPatternText<readRle>,
        .write = writeCommunity<CommunityFormat::Rle>,
        .saved = true},
       {.id = FormatId::Plaintext,
@@ -118,7 +131,7 @@ const std::vector<FileFormat>& table() {
        .extensions = {"cells"},
        .extension = ".cells",
        .recognises = nullptr,
-       .read = readCommunity<CommunityFormat::Plaintext>,
+       .read = readPatternText<readPlaintext>,
        .write = writeCommunity<CommunityFormat::Plaintext>,
        .saved = true},
       {.id = FormatId::FieldPicture,
@@ -131,6 +144,16 @@ const std::vector<FileFormat>& table() {
        .read = nullptr,
        .write = nullptr,
        .saved = true},
+      {.id = FormatId::Macrocell,
+       .family = FormatFamily::Community,
+       .label = "Macrocell",
+       .dialogPatterns = {"*.mc"},
+       .extensions = {"mc"},
+       .extension = ".mc",
+       .recognises = looksLikeMacrocell,
+       .read = readPatternText<readMacrocell>,
+       .write = nullptr,
+       .saved = false},
   };
   return formats;
 }
@@ -160,7 +183,7 @@ int indexIn(const std::vector<const FileFormat*>& list, FormatId id) {
 }
 
 template <typename Offered>
-const FileFormat* formatForName(const std::string& path, Offered offered) {
+const FileFormat* formatForName(std::string_view path, Offered offered) {
   const std::string extension = lowerCase(pathExtension(path));
   for (const FileFormat* format : formatsWhere(offered)) {
     if (std::ranges::find(format->extensions, extension) != format->extensions.end()) {
@@ -197,7 +220,12 @@ int saveIndex(FormatId id) {
 }
 
 const FileFormat* loadFormatForName(const std::string& path) {
-  return formatForName(path, isLoaded);
+  constexpr std::string_view gzip = ".gz";
+  std::string_view named = path;
+  if (lowerCase(pathExtension(path)) == gzip.substr(1)) {
+    named.remove_suffix(gzip.size());
+  }
+  return formatForName(named, isLoaded);
 }
 
 const FileFormat* saveFormatForName(const std::string& path) {

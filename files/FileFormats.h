@@ -11,7 +11,7 @@
 
 namespace orvalis {
 
-enum class FormatId { LifeFile, LifeXml, Pictures, Rle, Plaintext, FieldPicture };
+enum class FormatId { LifeFile, LifeXml, Pictures, Rle, Plaintext, FieldPicture, Macrocell };
 
 // The program's own pattern files, the Life community's pattern formats
 // (which keep only living cells) and pictures.
@@ -44,6 +44,9 @@ struct FileFormat {
   std::string extension;
   // By the file's first bytes; null when the content cannot say.
   bool (*recognises)(std::string_view start) = nullptr;
+  // A file chosen for this format whose content another format recognises
+  // is read as that one: the name is shared with other programs' formats.
+  bool contentFirst = false;
   FormatReader read = nullptr;  // null: not offered for loading
   FormatWriter write = nullptr;
   // Offered for saving; a picture of the field has no writer here, as the
@@ -63,7 +66,9 @@ const FileFormat& listedFormat(const std::vector<const FileFormat*>& list, int i
 int loadIndex(FormatId id);
 int saveIndex(FormatId id);
 
-// The loadable format that the path's extension, in any case, selects.
+// The loadable format that the path's extension, in any case, selects;
+// behind ".gz" the extension before it (gzip compressed files read as their
+// content).
 const FileFormat* loadFormatForName(const std::string& path);
 // The format with a writer that the path's extension selects.
 const FileFormat* saveFormatForName(const std::string& path);

@@ -1,5 +1,6 @@
 #include "tools/PatternFiles.h"
 
+#include "files/FileContent.h"
 #include "files/FileFormats.h"
 #include "files/FileMessages.h"
 
@@ -7,8 +8,11 @@ namespace orvalis::cli {
 
 std::optional<std::string> loadPattern(const std::string& path, GadgetAccess& gadgets,
                                        LifeField& field) {
-  const FileFormat* named = loadFormatForName(path);
-  const FileFormat& format = named ? *named : fileFormat(FormatId::Pictures);
+  const FileContent content = formatForOpening(path);
+  if (!content.format) {
+    return unopenedFileMessage(content).text;
+  }
+  const FileFormat& format = *content.format;
   const LoadOutcome outcome = format.read(path, gadgets, field.cells);
   if (!outcome.loaded) {
     // The desktop program fails silently on a picture; a script must know.

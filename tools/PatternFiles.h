@@ -8,9 +8,9 @@
 
 namespace orvalis::cli {
 
-// Reads the file as the format its extension, in any case, selects, any
-// other file as a picture, as the load command does; a read pattern file
-// marks the field as edited. The message for the user when it fails.
+// Reads the file in the format its name or else its content shows, as the
+// desktop program opens a file given by name; a read pattern file marks the
+// field as edited. The message for the user when it fails.
 std::optional<std::string> loadPattern(const std::string& path, GadgetAccess& gadgets,
                                        LifeField& field);
 

@@ -9,7 +9,7 @@
 #include "files/community/PlaintextWriter.h"
 #include "files/community/RleReader.h"
 #include "files/community/RleWriter.h"
-#include "files/io/RegularFile.h"
+#include "files/io/PatternFileBytes.h"
 #include "files/io/SafeSave.h"
 #include "files/io/TextEncoding.h"
 
@@ -30,19 +30,24 @@ UserMessage refusalMessage(const PatternRefusal& refusal) {
 
 }  // namespace
 
-std::optional<UserMessage> loadCommunityPattern(const std::string& path, CommunityFormat format,
-                                                GadgetAccess& gadgets, CellGrid& grid) {
-  const auto text = readRegularFile(path, maxPatternFileBytes);
+std::optional<UserMessage> loadPatternFile(const std::string& path, PatternTextReader reader,
+                                           GadgetAccess& gadgets, CellGrid& grid) {
+  const auto text = readPatternFileBytes(path);
   if (!text) {
     return lifeFileLoadFailedMessage();
   }
-  const PatternReading reading =
-      format == CommunityFormat::Rle ? readRle(*text) : readPlaintext(*text);
+  const PatternReading reading = reader(*text);
   if (const auto* refusal = std::get_if<PatternRefusal>(&reading)) {
     return refusalMessage(*refusal);
   }
   placePattern(std::get<ReadPattern>(reading), path, gadgets, grid);
   return std::nullopt;
+}
+
+std::optional<UserMessage> loadCommunityPattern(const std::string& path, CommunityFormat format,
+                                                GadgetAccess& gadgets, CellGrid& grid) {
+  return loadPatternFile(path, format == CommunityFormat::Rle ? readRle : readPlaintext, gadgets,
+                         grid);
 }
 
 std::string communityPatternText(CommunityFormat format, GadgetAccess& gadgets,

@@ -2,16 +2,27 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "engine/CellGrid.h"
 #include "engine/Gadgets.h"
 #include "engine/UserMessage.h"
+#include "files/community/ReadPattern.h"
 
 namespace orvalis {
 
 // The Life community's pattern formats that the program reads and writes
 // besides its own.
 enum class CommunityFormat { Rle, Plaintext };
+
+using PatternTextReader = PatternReading (*)(std::string_view text);
+
+// Reads the pattern file at `path`, inflated when gzip compressed it, with
+// `reader` and places its pattern on the field (see placePattern). The
+// message for the user when the file cannot be read or is refused; nothing
+// has changed then.
+std::optional<UserMessage> loadPatternFile(const std::string& path, PatternTextReader reader,
+                                           GadgetAccess& gadgets, CellGrid& grid);
 
 // Reads the file at `path` in `format` and places its pattern on the field
 // (see placePattern). The message for the user when the file cannot be read

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "engine/Text.h"
-#include "files/io/RegularFile.h"
+#include "files/io/PatternFileBytes.h"
 #include "files/io/TextEncoding.h"
 
 namespace orvalis {
@@ -89,7 +89,7 @@ void applyLifeFile(std::string_view bytes, const std::string& path, GadgetAccess
 }
 
 bool readLifeFile(const std::string& path, GadgetAccess& gadgets, CellGrid& grid) {
-  const auto bytes = readRegularFile(path, maxPatternFileBytes);
+  const auto bytes = readPatternFileBytes(path);
   if (!bytes) {
     return false;
   }

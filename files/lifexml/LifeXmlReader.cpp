@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "files/io/RegularFile.h"
+#include "files/io/PatternFileBytes.h"
 #include "files/io/TextEncoding.h"
 #include "files/lifexml/CellLines.h"
 #include "files/lifexml/LineBreakStyle.h"
@@ -294,7 +294,7 @@ std::optional<XmlDocument> parseLifeXml(std::string_view content) {
 }
 
 std::optional<XmlDocument> readLifeXml(const std::string& path) {
-  const auto content = readRegularFile(path, maxPatternFileBytes);
+  const auto content = readPatternFileBytes(path);
   if (!content) {
     return std::nullopt;
   }

@@ -121,26 +121,17 @@ void FileCommands::loadCommand() {
   const FileFormat& format = listedFormat(loadFormats(), choice.filterIndex);
   std::string named = choice.path;
   addExtension(named, format.extension);
-  loadAs(format, named, choice.filterIndex);
+  // Only a Life file's content may show that it is another format.
+  loadAs(formatReading(format, named), named, choice.filterIndex);
 }
 
 void FileCommands::openFile(const std::string& path) {
-  if (const FileFormat* format = loadFormatForName(path)) {
-    openAs(*format, path);
+  const FileContent content = formatForOpening(path);
+  if (!content.format) {
+    tell(unopenedFileMessage(content));
     return;
   }
-  const FileContent content = recogniseContent(path);
-  switch (content.verdict) {
-    case ContentVerdict::Recognised:
-      openAs(*content.format, path);
-      break;
-    case ContentVerdict::Unreadable:
-      tell(lifeFileLoadFailedMessage());
-      break;
-    case ContentVerdict::Other:
-      tell(unknownFileFormatMessage());
-      break;
-  }
+  openAs(*content.format, path);
 }
 
 // Read under its own name: the file type would add its extension to a name

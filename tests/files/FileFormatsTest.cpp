@@ -2,7 +2,12 @@
 
 #include <algorithm>
 
+#include "files/FileContent.h"
 #include "files/FileFormats.h"
+#include "tests/files/PatternExamples.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/TestGzip.h"
+#include "tests/support/TestPictures.h"
 
 using namespace orvalis;
 
@@ -33,7 +38,8 @@ TEST(FileFormats, DialogListsKeepTheirOrder) {
                                  {"LifeXML", {"*.lxm"}},
                                  {"Bilder", {"*.jpg", "*.bmp", "*.png", "*.jpeg"}},
                                  {"RLE", {"*.rle"}},
-                                 {"Plaintext", {"*.cells"}}}));
+                                 {"Plaintext", {"*.cells"}},
+                                 {"Macrocell", {"*.mc"}}}));
   EXPECT_EQ(listed(saveFormats()), (std::vector<Listed>{{"Lifedatei", {"*.lif"}},
                                                         {"LifeXML", {"*.lxm"}},
                                                         {"RLE", {"*.rle"}},
@@ -55,6 +61,10 @@ TEST(FileFormats, NameSelectsFormat) {
       {"foto.JPEG", FormatId::Pictures, std::nullopt},
       {"bild.png", FormatId::Pictures, std::nullopt},
       {"bild.bmp", FormatId::Pictures, std::nullopt},
+      {"welt.MC", FormatId::Macrocell, std::nullopt},
+      {"gleiter.rle.GZ", FormatId::Rle, std::nullopt},
+      {"welt.mc.gz", FormatId::Macrocell, std::nullopt},
+      {"archiv.gz", std::nullopt, std::nullopt},
       {"notiz.txt", std::nullopt, std::nullopt},
       {"ohne", std::nullopt, std::nullopt},
   };
@@ -80,6 +90,45 @@ TEST(FileFormats, EveryOtherFormatsExtensionGivesWay) {
         EXPECT_EQ(holds(givingWay, extension), !holds(saved->extensions, extension))
             << saved->label << " ." << extension;
       }
+    }
+  }
+}
+
+// A name that selects no format leaves it to the content, and so does a
+// Life file's, as Life 1.05/1.06 text and other programs' files share its
+// name; a binary Life file is what remains.
+TEST(FileFormats, ContentDecidesWhereTheNameCannot) {
+  const test::TempFolder folder;
+  const std::string rle = "#C x\nx = 3, Y=1\n3o!\n";
+  struct Case {
+    const char* name;
+    std::string content;
+    std::optional<FormatId> read;  // none: the message
+    const char* message;
+  };
+  const Case cases[] = {
+      {"acorn.lif", "#Life 1.05\n*\n", FormatId::LifeFile, ""},
+      {"acorn.lif", "#Life 1.06\r0 0\r", FormatId::LifeFile, ""},
+      {"blinker.lif", test::blinkerLifeFile, FormatId::LifeFile, ""},
+      {"gleiter.lif", rle, FormatId::Rle, ""},
+      {"gleiter.lif", test::gzipped(rle), FormatId::Rle, ""},
+      {"muster.lif", test::blinkerLifeXml, FormatId::LifeXml, ""},
+      {"bild.lif", test::pngBytes(test::solidImage(2, 2, {0, 0, 0})), FormatId::Pictures, ""},
+      {"welt.lif", "[M2]\n*$\n", FormatId::Macrocell, ""},
+      {"welt", test::gzipped("[M2]\n*$\n"), FormatId::Macrocell, ""},
+      {"gleiter", rle, FormatId::Rle, ""},
+      {"text.rle", "[M2]\n", FormatId::Rle, ""},
+      {"notiz.txt", "x = 3\n", std::nullopt, "Unbekanntes Dateiformat"},
+      {"fehlt", "", std::nullopt, "Datei konnte nicht geladen werden"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name + (" " + c.content.substr(0, 12)));
+    const std::string path =
+        c.content.empty() ? folder.path(c.name) : folder.write(c.name, c.content);
+    const FileContent content = formatForOpening(path);
+    EXPECT_EQ(content.format ? std::optional(content.format->id) : std::nullopt, c.read);
+    if (!content.format) {
+      EXPECT_EQ(unopenedFileMessage(content).text, c.message);
     }
   }
 }

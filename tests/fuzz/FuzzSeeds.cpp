@@ -12,7 +12,9 @@
 #include "files/lifefile/LifeFile.h"
 #include "files/lifexml/LifeXmlWriter.h"
 #include "tests/files/ClassicPatterns.h"
+#include "tests/files/OtherPatternForms.h"
 #include "tests/files/PatternExamples.h"
+#include "tests/support/TestGzip.h"
 #include "tests/support/TestPictures.h"
 
 namespace {
@@ -62,6 +64,17 @@ int main(int argc, char** argv) {
              {{"lwss.cells", test::lightweightSpaceship},
               {"kommentare.cells", "\xEF\xBB\xBF!Name: X\n!\n! Name: y\n.O\n"},
               {"muster.cells", communityPatternText(CommunityFormat::Plaintext, settings, grid)}});
+
+  writeSeeds(root, "fuzz_lifetext",
+             {{"gun.lif", test::gosperGliderGun105},
+              {"diehard.lif", test::diehard105},
+              {"acorn.lif", test::acorn106}});
+  writeSeeds(
+      root, "fuzz_macrocell",
+      {{"gun.mc", test::gosperGliderGunMacrocell}, {"rpentomino.mc", test::rPentominoMacrocell}});
+  writeSeeds(root, "fuzz_gzip",
+             {{"gun.rle.gz", test::gzipped(test::gosperGliderGun)},
+              {"gun.mc.gz", test::gzipped(test::gosperGliderGunMacrocell)}});
 
   const test::TestImage image = test::paintedImage(9, 7, [](int x, int y) {
     return Rgb{static_cast<std::uint8_t>(28 * x), static_cast<std::uint8_t>(36 * y), 99};

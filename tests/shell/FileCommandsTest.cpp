@@ -479,7 +479,7 @@ class FileCommandsTest : public QObject, test::ProgramFixture {
     ctrl(Qt::Key_D);
     QCOMPARE(lastRequest().filterIndex, pictures);
     QCOMPARE(lastRequest().fileName, "bild");
-    QCOMPARE(lastRequest().filters.size(), size_t(5));
+    QCOMPARE(lastRequest().filters.size(), size_t(6));
     QCOMPARE(lastRequest().filters[2].name, "Bilder");
     QCOMPARE(lastRequest().filters[2].patterns,
              (std::vector<std::string>{"*.jpg", "*.bmp", "*.png", "*.jpeg"}));
@@ -487,6 +487,8 @@ class FileCommandsTest : public QObject, test::ProgramFixture {
     QCOMPARE(lastRequest().filters[rleLoad].patterns, std::vector<std::string>{"*.rle"});
     QCOMPARE(lastRequest().filters[plaintextLoad].name, "Plaintext");
     QCOMPARE(lastRequest().filters[plaintextLoad].patterns, std::vector<std::string>{"*.cells"});
+    QCOMPARE(lastRequest().filters[5].name, "Macrocell");
+    QCOMPARE(lastRequest().filters[5].patterns, std::vector<std::string>{"*.mc"});
     QVERIFY(messages->shown.empty());
     QCOMPARE(text(GadgetId::FileNameField), "bild");
     QCOMPARE(cells().at(0, 0).state, CellState::Alive);

@@ -10,6 +10,7 @@
 #include "tests/files/PatternExamples.h"
 #include "tests/shell/ProgramFixture.h"
 #include "tests/support/TempFolder.h"
+#include "tests/support/TestGzip.h"
 #include "tests/support/TestPictures.h"
 #include "view/FieldView.h"
 
@@ -109,6 +110,14 @@ class OpeningFilesTest : public QObject, test::ProgramFixture {
         {"bild.Png", white, "", "bild.Png as 2"},
         {"bild.bmp", test::bmpBytes(test::solidImage(8, 8, {255, 255, 255})), "", "bild.bmp as 2"},
         {"blinker.RLE", "x = 3, y = 1, rule = B3/S23:P3,3\n3o!\n", "", "blinker.RLE as 3"},
+        {"blinker.rle.gz", test::gzipped("x = 3, y = 1, rule = B3/S23:P3,3\n3o!\n"), "",
+         "blinker.rle.gz as 3"},
+        {"blinker.mc", "[M2]\n#R B3/S23:P3,3\n***$\n", "", "blinker.mc as 5"},
+        // Text Life files and other programs' files share the Life file's
+        // name: the content decides.
+        {"text.lif", "#Life 1.06\n#R 23/3:P3,3\n-1 0\n0 0\n1 0\n", "", "text.lif as 0"},
+        {"gleiter.lif", "x = 3, y = 1, rule = B3/S23:P3,3\n3o!\n", "", "gleiter.lif as 3"},
+        {"welt", "[M2]\n#R B3/S23:P3,3\n***$\n", "", "welt as 5"},
         // Without a telling extension the content decides; the name stays.
         {"muster", test::blinkerLifeXml, "", "muster as 1"},
         {"foto.dat", white, "", "foto.dat as 2"},

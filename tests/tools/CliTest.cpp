@@ -442,6 +442,8 @@ TEST(OrvalisCli, FailuresReportTheProgramsMessages) {
             std::string::npos);
   EXPECT_NE(cli({"info", folder.write("text.png", "kein Bild")}).err.find("Bild konnte nicht"),
             std::string::npos);
+  EXPECT_NE(cli({"info", folder.write("notiz.txt", "Hallo")}).err.find("Unbekanntes Dateiformat"),
+            std::string::npos);
 
   const std::string lxm = folder.write("blinker.lxm", test::blinkerLifeXml);
   const CliRun unwritable = cli({"convert", lxm, folder.path("fehlt/aus.lxm")});
