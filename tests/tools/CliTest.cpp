@@ -239,9 +239,10 @@ TEST(OrvalisCli, PicturesThatCannotBeMadeLeaveTheOldFile) {
             (std::vector<std::string>{"alt.gif", "alt.png", "fremd.lxm", "gross.lxm"}));
 
   // GIF stores each side in 16 bits.
-  EXPECT_EQ(GifAnimation::create(GifAnimation::maxSide + 1, 1), nullptr);
-  EXPECT_EQ(GifAnimation::create(1, GifAnimation::maxSide + 1), nullptr);
-  EXPECT_NE(GifAnimation::create(GifAnimation::maxSide, 1), nullptr);
+  const auto discard = [](std::string_view) { return true; };
+  EXPECT_EQ(GifAnimation::create(GifAnimation::maxSide + 1, 1, discard), nullptr);
+  EXPECT_EQ(GifAnimation::create(1, GifAnimation::maxSide + 1, discard), nullptr);
+  EXPECT_NE(GifAnimation::create(GifAnimation::maxSide, 1, discard), nullptr);
 }
 
 // A Life file of the given size with every state byte there is.
