@@ -357,6 +357,17 @@ TEST(OrvalisCli, UntilStableStopsAtTheFirstRepeatedField) {
                                  "--population", folder.path("fehlt/p.csv")});
   EXPECT_EQ(unwritable.code, exitFileFailed);
   EXPECT_NE(unwritable.err.find("p.csv: Datei konnte nicht erstellt werden"), std::string::npos);
+
+  // A run whose pattern file cannot be written leaves the population file
+  // as it was.
+  const std::string csv = folder.write("alt.csv", "alt");
+  const std::vector<std::string> before = folder.entries();
+  EXPECT_EQ(
+      cli({"run", block, folder.path("fehlt/aus.lif"), "--generations", "5", "--population", csv})
+          .code,
+      exitFileFailed);
+  EXPECT_EQ(test::fileContent(csv), "alt");
+  EXPECT_EQ(folder.entries(), before);
 }
 
 TEST(OrvalisCli, PicturesBecomeFieldsOfTheGivenSize) {
