@@ -203,27 +203,6 @@ long long BitField::livingCount() const {
   return count;
 }
 
-std::uint64_t BitField::hash() const {
-  // Four independent chains keep the multiplier busy.
-  std::uint64_t lanes[4] = {1, 2, 3, 4};
-  constexpr std::uint64_t factor = 0x9E3779B97F4A7C15;
-  const auto mix = [&](const Words& plane) {
-    for (std::size_t i = wordAt(1); i < wordAt(size_.rows + 1); ++i) {
-      std::uint64_t& lane = lanes[i % 4];
-      lane = std::rotl((lane ^ plane[i]) * factor, 29);
-    }
-  };
-  mix(counted_);
-  if (anyLingering_) {
-    mix(lingering_);
-  }
-  std::uint64_t hash = 0;
-  for (const std::uint64_t lane : lanes) {
-    hash = std::rotl((hash ^ lane) * factor, 31);
-  }
-  return hash;
-}
-
 bool BitField::sameCells(const BitField& other) const {
   return counted_ == other.counted_ && lingering_ == other.lingering_;
 }

@@ -43,9 +43,6 @@ class BitField {
   long long livingCount() const;
   long long staticCount() const { return staticCount_; }
 
-  // A hash of the current generation; equal fields give equal hashes.
-  std::uint64_t hash() const;
-
   // The same states in every visible cell (both fields made from one start).
   bool sameCells(const BitField& other) const;
 

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <cstdint>
+#include <functional>
 #include <optional>
-#include <vector>
 
 #include "engine/BitField.h"
 
@@ -15,27 +14,31 @@ struct Repeat {
   long long period = 0;
 };
 
-// Watches a run generation by generation for the first repeated field. It
-// keeps one 64-bit hash a generation and a copy of generation 0; on a hash
-// seen before it replays the run from the start to find the earlier field
-// and compare it cell by cell, so a hash collision is never taken for a
-// repeat.
+// Watches a run generation by generation for the first repeated field, in
+// memory that does not grow with the run: two fields besides the run's own,
+// each compared cell by cell, so nothing is ever taken for a repeat that is
+// none. A field running at twice the speed meets the run at a generation
+// that is a multiple of the period and not before the cycle begins (Floyd's
+// cycle finding); from there the start of the cycle and the period are
+// counted out, before the run reaches the repeat.
 class RepeatSearch {
  public:
-  explicit RepeatSearch(const BitField& start) : start_(start) {}
+  explicit RepeatSearch(const BitField& start) : start_(start), ahead_(start) {}
 
-  // To be called with generations 0, 1, 2, ... in turn.
-  std::optional<Repeat> check(const BitField& field, long long generation);
+  // To be called with the run's generations 0, 1, 2, ... in turn; gives the
+  // repeat at the generation where it happens. `keepGoing` is asked between
+  // the steps of the counting; once it answers false the search gives up
+  // and answers nothing more.
+  std::optional<Repeat> check(const BitField& field, long long generation,
+                              const std::function<bool()>& keepGoing);
 
  private:
-  // Adds the hash; false when it was there already.
-  bool insert(std::uint64_t hash);
-  std::optional<long long> earlierGeneration(const BitField& field, std::uint64_t hash,
-                                             long long generation) const;
+  bool countOut(const std::function<bool()>& keepGoing);
 
-  BitField start_;
-  std::vector<std::uint64_t> table_;  // open addressing; 0 marks a free slot
-  std::size_t count_ = 0;
+  BitField start_;  // generation 0, until the counting moves it
+  BitField ahead_;  // generation 2g while the run is at g
+  std::optional<Repeat> repeat_;
+  bool gaveUp_ = false;
 };
 
 }  // namespace orvalis

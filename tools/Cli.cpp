@@ -32,6 +32,10 @@ void applyPictureOptions(const CliArguments& arguments, GadgetAccess& gadgets) {
   }
 }
 
+PictureStyle pictureStyle(const CliArguments& arguments) {
+  return {arguments.cellSize, arguments.gridLines};
+}
+
 int fail(std::ostream& err, const std::string& path, const std::string& message) {
   err << "orvalis-cli: " << path << ": " << message << '\n';
   return exitFileFailed;
@@ -43,27 +47,22 @@ int interrupted(std::ostream& err) {
 }
 
 // The run command's generations on bit planes, with the progress line, the
-// population file and the answer of --until-stable when they are asked for;
-// the exit code when it fails or is stopped.
-std::optional<int> runField(const CliArguments& arguments, Session& session, std::ostream* terminal,
+// population lines and the answer of --until-stable when they are asked for;
+// the exit code when it is stopped.
+std::optional<int> runField(const CliArguments& arguments, Session& session,
+                            std::optional<PopulationFile>& population, std::ostream* terminal,
                             const StopRequest& stop, std::ostream& out, std::ostream& err) {
-  std::optional<PopulationFile> population;
-  if (arguments.populationPath) {
-    population.emplace(*arguments.populationPath);
-    if (!population->isOpen()) {
-      return fail(err, *arguments.populationPath, lifeFileSaveFailedMessage().text);
-    }
-  }
   ProgressLine progress(terminal, arguments.generations);
   const GenerationObserver observer = [&](long long generation, const BitField& field) {
     if (population) {
       population->add(generation, field);
     }
     progress.update(generation);
-    return !stop.requested();
+    return true;
   };
-  const RunOutcome outcome = runHeadless(session.field, stepSettings(session.settings),
-                                         arguments.generations, arguments.untilStable, observer);
+  const RunOutcome outcome =
+      runHeadless(session.field, stepSettings(session.settings), arguments.generations,
+                  arguments.untilStable, observer, stop);
   if (outcome.interrupted) {
     return interrupted(err);
   }
@@ -75,19 +74,75 @@ std::optional<int> runField(const CliArguments& arguments, Session& session, std
       out << "keine Wiederholung nach " << outcome.generation << " Generationen\n";
     }
   }
-  if (population && !population->finish()) {
+  return std::nullopt;
+}
+
+// Writes the session's field to the output file unless the command was
+// stopped.
+int writePattern(const CliArguments& arguments, Session& session, const StopRequest& stop,
+                 std::ostream& err) {
+  if (stop.requested()) {
+    return interrupted(err);
+  }
+  if (const auto problem = savePattern(arguments.output, session.settings, session.field.cells)) {
+    return fail(err, arguments.output, *problem);
+  }
+  return exitSuccess;
+}
+
+// The population file takes its place only after the pattern file, so that
+// a run that fails or is stopped leaves both as they were.
+int runCommand(const CliArguments& arguments, Session& session, std::ostream* terminal,
+               const StopRequest& stop, std::ostream& out, std::ostream& err) {
+  std::optional<PopulationFile> population;
+  if (arguments.populationPath) {
+    population.emplace(*arguments.populationPath);
+    if (!population->isOpen()) {
+      return fail(err, *arguments.populationPath, lifeFileSaveFailedMessage().text);
+    }
+  }
+  if (const auto stopped = runField(arguments, session, population, terminal, stop, out, err)) {
+    return *stopped;
+  }
+  if (const int code = writePattern(arguments, session, stop, err); code != exitSuccess) {
+    return code;
+  }
+  if (population && !population->commit()) {
     return fail(err, *arguments.populationPath, lifeFileSaveFailedMessage().text);
   }
-  return std::nullopt;
+  return exitSuccess;
+}
+
+// The animation goes into its file frame by frame, which replaces the old
+// file only when it is complete.
+int animateCommand(const CliArguments& arguments, Session& session, std::ostream* terminal,
+                   const StopRequest& stop, std::ostream& err) {
+  ReplacingFile gif(arguments.output);
+  if (!gif.isOpen()) {
+    return fail(err, arguments.output, pictureSaveFailedMessage().text);
+  }
+  std::optional<std::string> problem;
+  {
+    ProgressLine progress(terminal, arguments.generations);
+    problem = animateField(
+        session, {pictureStyle(arguments), arguments.generations, arguments.delayMs},
+        [&gif](std::string_view bytes) { return gif.write(bytes); }, progress, stop);
+  }
+  if (stop.requested()) {
+    return interrupted(err);
+  }
+  if (problem) {
+    return fail(err, arguments.output, *problem);
+  }
+  return gif.commit() ? exitSuccess : fail(err, arguments.output, pictureSaveFailedMessage().text);
 }
 
 // Writes what the command made of the loaded session to the output file.
 int writeOutput(const CliArguments& arguments, Session& session, std::ostream* terminal,
                 const StopRequest& stop, std::ostream& out, std::ostream& err) {
-  const PictureStyle style{arguments.cellSize, arguments.gridLines};
   switch (arguments.command) {
     case CliCommand::Render: {
-      const auto picture = renderPicture(session, style, arguments.preview);
+      const auto picture = renderPicture(session, pictureStyle(arguments), arguments.preview);
       if (const auto* problem = std::get_if<std::string>(&picture)) {
         return fail(err, arguments.output, *problem);
       }
@@ -98,37 +153,12 @@ int writeOutput(const CliArguments& arguments, Session& session, std::ostream* t
                  ? exitSuccess
                  : fail(err, arguments.output, pictureSaveFailedMessage().text);
     }
-    case CliCommand::Animate: {
-      Animation animation;
-      {
-        ProgressLine progress(terminal, arguments.generations);
-        animation = animateField(session, {style, arguments.generations, arguments.delayMs},
-                                 progress, stop);
-      }
-      if (stop.requested()) {
-        return interrupted(err);
-      }
-      if (animation.problem) {
-        return fail(err, arguments.output, *animation.problem);
-      }
-      return saveFileReplacing(arguments.output, animation.bytes)
-                 ? exitSuccess
-                 : fail(err, arguments.output, pictureSaveFailedMessage().text);
-    }
+    case CliCommand::Animate:
+      return animateCommand(arguments, session, terminal, stop, err);
+    case CliCommand::Run:
+      return runCommand(arguments, session, terminal, stop, out, err);
     default:
-      if (arguments.command == CliCommand::Run) {
-        if (const auto failed = runField(arguments, session, terminal, stop, out, err)) {
-          return *failed;
-        }
-      }
-      if (stop.requested()) {
-        return interrupted(err);
-      }
-      if (const auto problem =
-              savePattern(arguments.output, session.settings, session.field.cells)) {
-        return fail(err, arguments.output, *problem);
-      }
-      return exitSuccess;
+      return writePattern(arguments, session, stop, err);
   }
 }
 

@@ -60,23 +60,23 @@ std::variant<QImage, std::string> renderPicture(Session& session, const PictureS
   return image;
 }
 
-Animation animateField(Session& session, const AnimationPlan& plan, ProgressLine& progress,
-                       const StopRequest& stop) {
+std::optional<std::string> animateField(Session& session, const AnimationPlan& plan,
+                                        const GifAnimation::Output& output, ProgressLine& progress,
+                                        const StopRequest& stop) {
   const auto laidOut = layOutPicture(session, plan.style);
   if (const auto* problem = std::get_if<std::string>(&laidOut)) {
-    return {{}, *problem};
+    return *problem;
   }
   const FieldLayout& layout = std::get<FieldLayout>(laidOut);
   const QRect area = fieldArea(layout, plan.style.gridLines);
   if (area.width() > GifAnimation::maxSide || area.height() > GifAnimation::maxSide) {
-    return {{},
-            "frames of " + sizeText(area) + " are larger than GIF allows (at most " +
-                std::to_string(GifAnimation::maxSide) + " in each direction)"};
+    return "frames of " + sizeText(area) + " are larger than GIF allows (at most " +
+           std::to_string(GifAnimation::maxSide) + " in each direction)";
   }
   const int delayMs = std::max(
       shortestFrameMs, plan.delayMs.value_or(
                            static_cast<int>(session.settings.gadgetValue(GadgetId::IntervalSpin))));
-  const auto gif = GifAnimation::create(area.width(), area.height());
+  const auto gif = GifAnimation::create(area.width(), area.height(), output);
   bool encoded = gif != nullptr;
   // Frame 0 is the field as loaded.
   const GenerationObserver frame = [&](long long generation, const BitField& field) {
@@ -84,17 +84,16 @@ Animation animateField(Session& session, const AnimationPlan& plan, ProgressLine
     encoded = encoded &&
               gif->addFrame(drawField(session.field.cells, layout, plan.style, false), delayMs);
     progress.update(generation);
-    return encoded && !stop.requested();
+    return encoded;
   };
-  runHeadless(session.field, stepSettings(session.settings), plan.generations, false, frame);
+  runHeadless(session.field, stepSettings(session.settings), plan.generations, false, frame, stop);
   if (stop.requested()) {
-    return {};  // stopped: the caller knows
+    return std::nullopt;  // stopped: the caller knows
   }
-  auto bytes = encoded ? gif->finish() : std::nullopt;
-  if (!bytes) {
-    return {{}, pictureSaveFailedMessage().text};
+  if (!encoded || !gif->finish()) {
+    return pictureSaveFailedMessage().text;
   }
-  return {std::move(*bytes), std::nullopt};
+  return std::nullopt;
 }
 
 }  // namespace orvalis::cli

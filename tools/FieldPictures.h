@@ -5,6 +5,7 @@
 #include <string>
 #include <variant>
 
+#include "files/picture/GifAnimation.h"
 #include "tools/ProgressLine.h"
 #include "tools/Session.h"
 #include "tools/StopRequest.h"
@@ -28,14 +29,12 @@ struct AnimationPlan {
   std::optional<int> delayMs;  // the file's interval otherwise
 };
 
-struct Animation {
-  std::string bytes;                   // the GIF file, when there is no problem and no stop
-  std::optional<std::string> problem;  // the message for the user
-};
-
-// A looping GIF: frame 0 the field as loaded, frame k the field after k
-// generations, cells without the preview colours.
-Animation animateField(Session& session, const AnimationPlan& plan, ProgressLine& progress,
-                       const StopRequest& stop);
+// A looping GIF handed to `output` frame by frame: frame 0 the field as
+// loaded, frame k the field after k generations, cells without the preview
+// colours. The message for the user when it cannot be made or written;
+// nothing when it is complete or stopped.
+std::optional<std::string> animateField(Session& session, const AnimationPlan& plan,
+                                        const GifAnimation::Output& output, ProgressLine& progress,
+                                        const StopRequest& stop);
 
 }  // namespace orvalis::cli

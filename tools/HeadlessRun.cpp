@@ -3,27 +3,31 @@
 namespace orvalis::cli {
 
 RunOutcome runHeadless(LifeField& field, const StepSettings& settings, long long generations,
-                       bool untilStable, const GenerationObserver& observer) {
+                       bool untilStable, const GenerationObserver& observer,
+                       const StopRequest& stop) {
   BitField bits(field, settings);
   std::optional<RepeatSearch> search;
   if (untilStable) {
     search.emplace(bits);
   }
+  const auto keepSearching = [&stop] { return !stop.requested(); };
   RunOutcome outcome;
   for (long long generation = 0; generation <= generations; ++generation) {
     if (generation > 0) {
       bits.step();
     }
     outcome.generation = generation;
-    if (observer && !observer(generation, bits)) {
+    const bool observed = !observer || observer(generation, bits);
+    if (observed && search) {
+      outcome.repeat = search->check(bits, generation, keepSearching);
+    }
+    if (!observed || stop.requested()) {
       outcome.interrupted = true;
+      outcome.repeat.reset();
       break;
     }
-    if (search) {
-      outcome.repeat = search->check(bits, generation);
-      if (outcome.repeat) {
-        break;
-      }
+    if (outcome.repeat) {
+      break;
     }
   }
   bits.storeInto(field);

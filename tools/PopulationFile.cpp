@@ -2,18 +2,13 @@
 
 namespace orvalis::cli {
 
-PopulationFile::PopulationFile(const std::string& path)
-    : file_(path, std::ios::binary | std::ios::trunc) {
-  file_ << "generation,living,static\n";
+PopulationFile::PopulationFile(const std::string& path) : file_(path) {
+  file_.write("generation,living,static\n");
 }
 
 void PopulationFile::add(long long generation, const BitField& field) {
-  file_ << generation << ',' << field.livingCount() << ',' << field.staticCount() << '\n';
-}
-
-bool PopulationFile::finish() {
-  file_.close();
-  return !file_.fail();
+  file_.write(std::to_string(generation) + ',' + std::to_string(field.livingCount()) + ',' +
+              std::to_string(field.staticCount()) + '\n');
 }
 
 }  // namespace orvalis::cli

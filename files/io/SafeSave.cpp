@@ -9,10 +9,12 @@
 #include <cstdlib>
 #include <memory>
 
-#include "files/io/FileDescriptor.h"
-
 namespace orvalis {
 namespace {
+
+// Bytes gathered before they go to the file: few system calls for the many
+// small pieces of an animation or a table.
+constexpr std::size_t writeChunk = 1 << 16;
 
 // The file that is really replaced: a symbolic link is followed, so that
 // the link survives the save.
@@ -36,17 +38,17 @@ std::string folderOf(const std::string& path) {
 
 // A new, empty file next to the target, created with the usual permissions
 // (0666 less the umask). Its name is returned in `name`.
-FileDescriptor createTemporaryFile(const std::string& folder, std::string& name) {
+int createTemporaryFile(const std::string& folder, std::string& name) {
   static std::atomic<unsigned> counter = 0;
   for (int attempt = 0; attempt < 100; ++attempt) {
     name =
         folder + "/.orvalis-save-" + std::to_string(::getpid()) + "-" + std::to_string(++counter);
     const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST) {
-      return FileDescriptor(fd);
+      return fd;
     }
   }
-  return FileDescriptor(-1);
+  return -1;
 }
 
 bool writeAll(int fd, std::string_view bytes) {
@@ -107,27 +109,77 @@ bool folderRefusesNewFiles(int error) {
 
 }  // namespace
 
-bool saveFileReplacing(const std::string& path, std::string_view bytes) {
-  const std::string target = resolvedTarget(path);
-  if (target.empty() || target.back() == '/') {
-    return false;
+ReplacingFile::ReplacingFile(const std::string& path)
+    : target_(resolvedTarget(path)), file_(openTemporary()) {
+  if (file_.isOpen() && !adoptPermissions(file_.get(), target_)) {
+    discard();
+  }
+}
+
+ReplacingFile::~ReplacingFile() {
+  discard();
+}
+
+int ReplacingFile::openTemporary() {
+  if (target_.empty() || target_.back() == '/') {
+    return -1;
   }
   // A write-protected file is not replaced behind its owner's back.
-  if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0) {
+  if (::access(target_.c_str(), F_OK) == 0 && ::access(target_.c_str(), W_OK) != 0) {
+    return -1;
+  }
+  const int fd = createTemporaryFile(folderOf(target_), temporary_);
+  if (fd < 0) {
+    temporary_.clear();
+    inPlace_ = folderRefusesNewFiles(errno) && ::access(target_.c_str(), W_OK) == 0;
+  }
+  return fd;
+}
+
+bool ReplacingFile::write(std::string_view bytes) {
+  failed_ = failed_ || !isOpen();
+  if (failed_) {
     return false;
   }
-  std::string temporary;
-  FileDescriptor file = createTemporaryFile(folderOf(target), temporary);
-  if (!file.isOpen()) {
-    return folderRefusesNewFiles(errno) && overwriteInPlace(target, bytes);
+  if (inPlace_ || buffer_.size() + bytes.size() < writeChunk) {
+    buffer_.append(bytes);
+    return true;
   }
-  const bool written = adoptPermissions(file.get(), target) && writeAll(file.get(), bytes) &&
-                       ::fsync(file.get()) == 0;
-  if (!file.close() || !written || ::rename(temporary.c_str(), target.c_str()) != 0) {
-    ::unlink(temporary.c_str());
+  failed_ = !flushBuffer() || !writeAll(file_.get(), bytes);
+  return !failed_;
+}
+
+bool ReplacingFile::flushBuffer() {
+  const bool written = writeAll(file_.get(), buffer_);
+  buffer_.clear();
+  return written;
+}
+
+bool ReplacingFile::commit() {
+  if (inPlace_) {
+    inPlace_ = false;
+    return !failed_ && overwriteInPlace(target_, buffer_);
+  }
+  const bool written = file_.isOpen() && !failed_ && flushBuffer() && ::fsync(file_.get()) == 0;
+  if (!file_.close() || !written || ::rename(temporary_.c_str(), target_.c_str()) != 0) {
+    discard();
     return false;
   }
+  temporary_.clear();
   return true;
+}
+
+void ReplacingFile::discard() {
+  file_.close();
+  if (!temporary_.empty()) {
+    ::unlink(temporary_.c_str());
+    temporary_.clear();
+  }
+}
+
+bool saveFileReplacing(const std::string& path, std::string_view bytes) {
+  ReplacingFile file(path);
+  return file.write(bytes) && file.commit();
 }
 
 }  // namespace orvalis

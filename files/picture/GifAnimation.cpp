@@ -9,9 +9,11 @@
 namespace orvalis {
 namespace {
 
-int appendBytes(GifFileType* gif, const GifByteType* data, int length) {
-  static_cast<std::string*>(gif->UserData)->append(reinterpret_cast<const char*>(data), length);
-  return length;
+// Fewer bytes than given tell the encoder that the write failed.
+int passOnBytes(GifFileType* gif, const GifByteType* data, int length) {
+  const auto& output = *static_cast<GifAnimation::Output*>(gif->UserData);
+  return output({reinterpret_cast<const char*>(data), static_cast<std::size_t>(length)}) ? length
+                                                                                         : 0;
 }
 
 struct Area {
@@ -152,17 +154,17 @@ bool putFrameTiming(GifFileType* gif, int delayMs) {
 
 }  // namespace
 
-std::unique_ptr<GifAnimation> GifAnimation::create(int width, int height) {
+std::unique_ptr<GifAnimation> GifAnimation::create(int width, int height, Output output) {
   if (width < 1 || height < 1 || width > maxSide || height > maxSide) {
     return nullptr;
   }
-  auto bytes = std::make_unique<std::string>();
+  auto kept = std::make_unique<Output>(std::move(output));
   int error = 0;
-  GifFileType* gif = EGifOpen(bytes.get(), appendBytes, &error);
+  GifFileType* gif = EGifOpen(kept.get(), passOnBytes, &error);
   if (!gif) {
     return nullptr;
   }
-  std::unique_ptr<GifAnimation> animation(new GifAnimation(gif, std::move(bytes), width, height));
+  std::unique_ptr<GifAnimation> animation(new GifAnimation(gif, std::move(kept), width, height));
   EGifSetGifVersion(gif, true);
   if (EGifPutScreenDesc(gif, width, height, 8, 0, nullptr) != GIF_OK || !putEndlessLoop(gif)) {
     return nullptr;
@@ -170,9 +172,8 @@ std::unique_ptr<GifAnimation> GifAnimation::create(int width, int height) {
   return animation;
 }
 
-GifAnimation::GifAnimation(GifFileType* gif, std::unique_ptr<std::string> bytes, int width,
-                           int height)
-    : gif_(gif), bytes_(std::move(bytes)), width_(width), height_(height) {}
+GifAnimation::GifAnimation(GifFileType* gif, std::unique_ptr<Output> output, int width, int height)
+    : gif_(gif), output_(std::move(output)), width_(width), height_(height) {}
 
 GifAnimation::~GifAnimation() {
   close();
@@ -198,11 +199,8 @@ bool GifAnimation::addFrame(const QImage& frame, int delayMs) {
   return !failed_;
 }
 
-std::optional<std::string> GifAnimation::finish() {
-  if (!close() || failed_) {
-    return std::nullopt;
-  }
-  return std::move(*bytes_);
+bool GifAnimation::finish() {
+  return close() && !failed_;
 }
 
 bool GifAnimation::close() {

@@ -1,16 +1,17 @@
 #pragma once
 
 #include <QImage>
+#include <functional>
 #include <memory>
-#include <optional>
-#include <string>
+#include <string_view>
 
 struct GifFileType;
 
 namespace orvalis {
 
-// An animated GIF that repeats forever, encoded in memory one frame at a
-// time. Every frame after the first stores only the rectangle in which it
+// An animated GIF that repeats forever, encoded one frame at a time and
+// handed on as it is made, so that its memory does not grow with the
+// frames. Every frame after the first stores only the rectangle in which it
 // differs from the one before, drawn over that frame, which stays in place;
 // every frame carries a colour table of just the colours it uses. (Making
 // the unchanged pixels inside the rectangle transparent made the files of
@@ -20,9 +21,13 @@ class GifAnimation {
   // GIF stores a picture's width and height in 16 bits.
   static constexpr int maxSide = 65535;
 
-  // Frames of `width` x `height` pixels; nothing when a side is outside
-  // 1..maxSide.
-  static std::unique_ptr<GifAnimation> create(int width, int height);
+  // Takes the file's bytes in order; false when they cannot be kept.
+  using Output = std::function<bool(std::string_view bytes)>;
+
+  // Frames of `width` x `height` pixels, the file going to `output`;
+  // nothing when a side is outside 1..maxSide or the start cannot be
+  // written.
+  static std::unique_ptr<GifAnimation> create(int width, int height, Output output);
   ~GifAnimation();
   GifAnimation(const GifAnimation&) = delete;
   GifAnimation& operator=(const GifAnimation&) = delete;
@@ -33,15 +38,15 @@ class GifAnimation {
   // than 256 colours or the encoder fails.
   bool addFrame(const QImage& frame, int delayMs);
 
-  // The bytes of the whole file; nothing after a failure.
-  std::optional<std::string> finish();
+  // Ends the file; false when any part of it could not be made or written.
+  bool finish();
 
  private:
-  GifAnimation(GifFileType* gif, std::unique_ptr<std::string> bytes, int width, int height);
+  GifAnimation(GifFileType* gif, std::unique_ptr<Output> output, int width, int height);
   bool close();
 
   GifFileType* gif_;
-  std::unique_ptr<std::string> bytes_;  // where the encoder writes, kept at one address
+  std::unique_ptr<Output> output_;  // where the encoder writes, kept at one address
   int width_;
   int height_;
   QImage previous_;

@@ -240,9 +240,10 @@ TEST(OrvalisCli, PicturesThatCannotBeMadeLeaveTheOldFile) {
             (std::vector<std::string>{"alt.gif", "alt.png", "fremd.lxm", "gross.lxm"}));
 
   // GIF stores each side in 16 bits.
-  EXPECT_EQ(GifAnimation::create(GifAnimation::maxSide + 1, 1), nullptr);
-  EXPECT_EQ(GifAnimation::create(1, GifAnimation::maxSide + 1), nullptr);
-  EXPECT_NE(GifAnimation::create(GifAnimation::maxSide, 1), nullptr);
+  const auto discard = [](std::string_view) { return true; };
+  EXPECT_EQ(GifAnimation::create(GifAnimation::maxSide + 1, 1, discard), nullptr);
+  EXPECT_EQ(GifAnimation::create(1, GifAnimation::maxSide + 1, discard), nullptr);
+  EXPECT_NE(GifAnimation::create(GifAnimation::maxSide, 1, discard), nullptr);
 }
 
 // A Life file of the given size with every state byte there is.
@@ -357,6 +358,17 @@ TEST(OrvalisCli, UntilStableStopsAtTheFirstRepeatedField) {
                                  "--population", folder.path("fehlt/p.csv")});
   EXPECT_EQ(unwritable.code, exitFileFailed);
   EXPECT_NE(unwritable.err.find("p.csv: Datei konnte nicht erstellt werden"), std::string::npos);
+
+  // A run whose pattern file cannot be written leaves the population file
+  // as it was.
+  const std::string csv = folder.write("alt.csv", "alt");
+  const std::vector<std::string> before = folder.entries();
+  EXPECT_EQ(
+      cli({"run", block, folder.path("fehlt/aus.lif"), "--generations", "5", "--population", csv})
+          .code,
+      exitFileFailed);
+  EXPECT_EQ(test::fileContent(csv), "alt");
+  EXPECT_EQ(folder.entries(), before);
 }
 
 TEST(OrvalisCli, PicturesBecomeFieldsOfTheGivenSize) {

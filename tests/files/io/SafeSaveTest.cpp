@@ -29,6 +29,35 @@ TEST(SafeSave, ReplacesAFileKeepingItsPermissionsAndLeavesNothingElse) {
   EXPECT_EQ(folder.entries(), std::vector<std::string>{"muster.lxm"});
 }
 
+// Written piece by piece, as a long run writes its table or animation: the
+// old file stays until the commit, and a file never committed leaves
+// nothing behind.
+TEST(SafeSave, AFileWrittenInPiecesReplacesTheOldOneOnlyWhenCommitted) {
+  const test::TempFolder folder;
+  const std::string path = folder.write("tabelle.csv", "alt");
+  const std::string large(200000, 'x');
+  {
+    ReplacingFile stopped(path);
+    ASSERT_TRUE(stopped.isOpen());
+    EXPECT_TRUE(stopped.write(large));
+  }
+  EXPECT_EQ(test::fileContent(path), "alt");
+  EXPECT_EQ(folder.entries(), std::vector<std::string>{"tabelle.csv"});
+
+  ReplacingFile file(path);
+  for (const std::string_view piece : {std::string_view("kopf\n"), std::string_view(large)}) {
+    EXPECT_TRUE(file.write(piece));
+  }
+  EXPECT_EQ(test::fileContent(path), "alt");
+  EXPECT_EQ(folder.entries().size(), 2u) << "the new file grows beside the old one";
+  EXPECT_TRUE(file.commit());
+  EXPECT_TRUE(test::fileContent(path) == "kopf\n" + large);
+  EXPECT_EQ(folder.entries(), std::vector<std::string>{"tabelle.csv"});
+  EXPECT_FALSE(file.write("mehr")) << "nothing after the commit";
+
+  EXPECT_FALSE(ReplacingFile(folder.path("fehlt/tabelle.csv")).isOpen());
+}
+
 TEST(SafeSave, ASymbolicLinkKeepsPointingToTheReplacedFile) {
   const test::TempFolder folder;
   const std::string real = folder.write("echt.lif", "alt");
