@@ -3,6 +3,7 @@
 #include <string>
 
 #include "engine/Text.h"
+#include "files/io/TextEncoding.h"
 #include "files/io/TextLines.h"
 
 namespace orvalis {
@@ -24,7 +25,7 @@ bool isHeader(std::string_view compact) {
 }  // namespace
 
 bool looksLikeRle(std::string_view start) {
-  TextLines lines(start);
+  TextLines lines(withoutByteOrderMark(start));
   while (const auto line = lines.next()) {
     const std::string_view text = trimmed(*line);
     if (text.empty() || text.starts_with('#')) {

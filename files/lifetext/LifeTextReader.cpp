@@ -123,12 +123,12 @@ class LifeTextReading {
 }  // namespace
 
 bool looksLikeLifeText(std::string_view start) {
-  const std::string_view first = TextLines(start).next().value_or("");
+  const std::string_view first = TextLines(withoutByteOrderMark(start)).next().value_or("");
   return first.starts_with(life105) || first.starts_with(life106);
 }
 
 PatternReading readLifeText(std::string_view text) {
-  TextLines lines(text);
+  TextLines lines(withoutByteOrderMark(text));
   const std::string_view first = lines.next().value_or("");
   if (!looksLikeLifeText(first)) {
     return PatternRefusal{Reason::Malformed, {}};

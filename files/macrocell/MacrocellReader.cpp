@@ -190,11 +190,11 @@ class Quadtree {
 }  // namespace
 
 bool looksLikeMacrocell(std::string_view start) {
-  return start.starts_with("[M2]");
+  return withoutByteOrderMark(start).starts_with("[M2]");
 }
 
 PatternReading readMacrocell(std::string_view text) {
-  TextLines lines(text);
+  TextLines lines(withoutByteOrderMark(text));
   if (!looksLikeMacrocell(lines.next().value_or(""))) {
     return PatternRefusal{Reason::Malformed, {}};
   }

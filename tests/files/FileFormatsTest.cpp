@@ -117,6 +117,7 @@ TEST(FileFormats, ContentDecidesWhereTheNameCannot) {
       {"welt.lif", "[M2]\n*$\n", FormatId::Macrocell, ""},
       {"welt", test::gzipped("[M2]\n*$\n"), FormatId::Macrocell, ""},
       {"gleiter", rle, FormatId::Rle, ""},
+      {"gleiter.lif", "\xEF\xBB\xBF" + rle, FormatId::Rle, ""},
       {"text.rle", "[M2]\n", FormatId::Rle, ""},
       {"notiz.txt", "x = 3\n", std::nullopt, "Unbekanntes Dateiformat"},
       {"fehlt", "", std::nullopt, "Datei konnte nicht geladen werden"},

@@ -41,6 +41,7 @@ TEST(LifeTextReader, ReadsBlocksAndPairsAndRefusesClearly) {
       {wide, "too large"},
       {repeated + "1 1\n", "*./.*"},
       {"#Life 1.04\n0 0\n", "malformed"},
+      {"\xEF\xBB\xBF#Life 1.06\n0 0\n", "*"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);

@@ -42,6 +42,7 @@ TEST(MacrocellReader, ReadsQuadtreesAndRefusesClearly) {
       {"[M2]\r#C Zeile 1\r#C http://x\r#G 12\r1 1 0 0 1\r", "*./.* #Zeile 1|http://x"},
       {"[M2]\n#R B3/S23:T4,4\n..*$\n", "* T4,4"},
       {"[M2]\n#R B36/S23\n*$\n", "rule B36/S23"},
+      {"\xEF\xBB\xBF[M2]\n*$\n", "*"},
       {"[M2]\n1 2 0 0 0\n", "malformed"},      // a third state
       {"[M2]\n*$\n4 2 0 0 0\n", "malformed"},  // a node yet to come
       {"[M2]\n*$\n5 1 0 0 0\n", "malformed"},  // a quarter of the wrong level
