@@ -107,11 +107,31 @@ bool folderRefusesNewFiles(int error) {
   return error == EACCES || error == EPERM;
 }
 
+// A pipe or a device such as /dev/stdout has no content to replace: the
+// bytes go to it as they come.
+bool isStream(const std::string& target) {
+  struct stat status {};
+  return ::stat(target.c_str(), &status) == 0 &&
+         (S_ISFIFO(status.st_mode) || S_ISCHR(status.st_mode));
+}
+
+// Opened without blocking, so that a pipe without a reader fails at once
+// instead of hanging; written to as usual after that.
+int openStream(const std::string& target) {
+  const int fd = ::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd >= 0) {
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  }
+  return fd;
+}
+
 }  // namespace
 
 ReplacingFile::ReplacingFile(const std::string& path)
-    : target_(resolvedTarget(path)), file_(openTemporary()) {
-  if (file_.isOpen() && !adoptPermissions(file_.get(), target_)) {
+    : target_(resolvedTarget(path)),
+      stream_(isStream(target_)),
+      file_(stream_ ? openStream(target_) : openTemporary()) {
+  if (!stream_ && file_.isOpen() && !adoptPermissions(file_.get(), target_)) {
     discard();
   }
 }
@@ -156,6 +176,10 @@ bool ReplacingFile::flushBuffer() {
 }
 
 bool ReplacingFile::commit() {
+  if (stream_) {
+    const bool written = file_.isOpen() && !failed_ && flushBuffer();
+    return file_.close() && written;
+  }
   if (inPlace_) {
     inPlace_ = false;
     return !failed_ && overwriteInPlace(target_, buffer_);

@@ -18,7 +18,9 @@ namespace orvalis {
 // replaced. Where the folder allows no new file, a writable file is
 // overwritten in place at the commit instead, its new content held in
 // memory until then; a write that fails there half-way is still reported,
-// though the file is then damaged.
+// though the file is then damaged. A pipe or a character device at the path
+// (a terminal, /dev/stdout) is written to directly, as it has no content
+// to keep.
 class ReplacingFile {
  public:
   explicit ReplacingFile(const std::string& path);
@@ -43,6 +45,7 @@ class ReplacingFile {
   void discard();
 
   std::string target_;
+  bool stream_;
   std::string temporary_;  // the new file's name while it exists
   bool inPlace_ = false;
   FileDescriptor file_;

@@ -7,6 +7,8 @@
 #include <csignal>
 #include <filesystem>
 #include <functional>
+#include <optional>
+#include <thread>
 
 #include "engine/SettingsRecord.h"
 #include "files/io/SafeSave.h"
@@ -66,6 +68,30 @@ TEST(SafeSave, ASymbolicLinkKeepsPointingToTheReplacedFile) {
   ASSERT_TRUE(saveFileReplacing(link, "neu"));
   EXPECT_TRUE(std::filesystem::is_symlink(link));
   EXPECT_EQ(test::fileContent(real), "neu");
+}
+
+// A pipe (a script's "--population /dev/stdout") gets the bytes as they
+// come; one without a reader fails at once instead of hanging.
+TEST(SafeSave, APipeIsWrittenToDirectly) {
+  const test::TempFolder folder;
+  const std::string pipe = folder.path("rohr");
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  EXPECT_FALSE(saveFileReplacing(pipe, "ohne Leser"));
+
+  std::string received;
+  std::thread reader([&] { received = test::fileContent(pipe); });
+  // The reader may not have opened its end yet.
+  std::optional<ReplacingFile> file;
+  for (int attempt = 0; attempt < 1000 && !(file && file->isOpen()); ++attempt) {
+    file.emplace(pipe);
+    std::this_thread::sleep_for(std::chrono::milliseconds(attempt == 0 ? 0 : 5));
+  }
+  ASSERT_TRUE(file->isOpen());
+  EXPECT_TRUE(file->write("generation,living,static\n"));
+  EXPECT_TRUE(file->commit());
+  reader.join();
+  EXPECT_EQ(received, "generation,living,static\n");
+  EXPECT_EQ(folder.entries(), std::vector<std::string>{"rohr"});
 }
 
 TEST(SafeSave, PathsThatCannotTakeAFileFailAndChangeNothing) {
