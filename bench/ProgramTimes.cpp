@@ -1,0 +1,72 @@
+#include "bench/ProgramTimes.h"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+
+extern char** environ;
+
+namespace orvalis {
+
+std::optional<ProgramTimes> programTimes(const std::vector<std::string>& command) {
+  std::vector<char*> argv;
+  for (const std::string& arg : command) {
+    argv.push_back(const_cast<char*>(arg.c_str()));
+  }
+  argv.push_back(nullptr);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+  const auto start = std::chrono::steady_clock::now();
+  pid_t child = 0;
+  const int failed = posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  int status = 0;
+  rusage usage{};
+  if (failed != 0 || wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) ||
+      WEXITSTATUS(status) != 0) {
+    return std::nullopt;
+  }
+  const auto seconds = [](const timeval& time) {
+    return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_usec) / 1e6;
+  };
+  return ProgramTimes{
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(),
+      seconds(usage.ru_utime) + seconds(usage.ru_stime),
+      static_cast<double>(usage.ru_maxrss) * 1024};
+}
+
+void timeProgram(benchmark::State& state, const std::vector<std::string>& command,
+                 ProgramTimes& median, const std::vector<std::string>& baseline) {
+  std::vector<double> walls;
+  std::vector<double> processors;
+  std::vector<double> memories;
+  for (auto _ : state) {
+    const auto base = baseline.empty() ? ProgramTimes{} : programTimes(baseline);
+    auto times = programTimes(command);
+    if (!base || !times) {
+      state.SkipWithError(("cannot run " + command[0]).c_str());
+      return;
+    }
+    times->wall -= base->wall;
+    times->processor -= base->processor;
+    times->peakMemory -= base->peakMemory;
+    walls.push_back(times->wall);
+    processors.push_back(times->processor);
+    memories.push_back(times->peakMemory);
+    state.SetIterationTime(times->wall);
+  }
+  const auto middle = [](std::vector<double>& values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+  };
+  median = {middle(walls), middle(processors), middle(memories)};
+  state.counters["processor_ms"] = median.processor * 1000;
+}
+
+}  // namespace orvalis
