@@ -18,13 +18,10 @@
 namespace orvalis {
 namespace {
 
-// The state a cell element's name sets (F, S or E in any case), or Dead for
-// any other element.
-CellState cellElementState(std::string_view name) {
-  if (name.size() != 1) {
-    return CellState::Dead;
-  }
-  switch (name[0]) {
+// The state that a cell element named by this one letter sets (F, S or E in
+// any case), or Dead for any other element.
+CellState cellElementState(char name) {
+  switch (name) {
     case 'f':
     case 'F':
       return CellState::Alive;
@@ -115,7 +112,7 @@ class TreeBuilder {
         return std::nullopt;
       }
       ++nodesRead_;
-      collector_->add(cellElementState(std::string_view(&line->name, 1)), line->x, line->y);
+      collector_->add(cellElementState(line->name), line->x, line->y);
       offset += length;
     }
     return offset;
@@ -214,17 +211,18 @@ class TreeBuilder {
   // An element right inside the cell-collecting Fields element, before it
   // is counted: a cell element there is taken unless a limit stops it.
   void onCellElement(const XML_Char* name, const XML_Char** atts) {
-    const CellState state = cellElementState(name);
+    const CellState state =
+        name[0] != 0 && name[1] == 0 ? cellElementState(name[0]) : CellState::Dead;
     if (state == CellState::Dead || nodesRead_ >= maxXmlNodes) {
       return;
     }
+    // Compared letter by letter: this runs for every cell of a large file.
     std::string_view x;
     std::string_view y;
     for (const XML_Char** att = atts; att[0] != nullptr; att += 2) {
-      const std::string_view attribute = att[0];
-      if (attribute == "x") {
+      if (att[0][0] == 'x' && att[0][1] == 0) {
         x = att[1];
-      } else if (attribute == "y") {
+      } else if (att[0][0] == 'y' && att[0][1] == 0) {
         y = att[1];
       }
     }
