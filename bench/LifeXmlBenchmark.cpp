@@ -97,19 +97,22 @@ void setShare(benchmark::State& state, const char* name, double processor, Layou
   }
 }
 
+void bothLayouts(benchmark::internal::Benchmark* benchmark) {
+  benchmark->ArgName("reindented")->Arg(Written)->Arg(Reindented)->Unit(benchmark::kMillisecond);
+}
+
+void programRuns(benchmark::internal::Benchmark* benchmark) {
+  bothLayouts(benchmark);
+  benchmark->UseManualTime()->Iterations(9);
+}
+
 void BM_Xmlwf(benchmark::State& state) {
   const auto layout = static_cast<Layout>(state.range(0));
   timeProgram(state, {"xmlwf", files().layouts[layout]}, xmlwfTimes[layout],
               {"xmlwf", files().small});
   state.counters["extra_memory_mb"] = xmlwfTimes[layout].peakMemory / 1e6;
 }
-BENCHMARK(BM_Xmlwf)
-    ->ArgName("reindented")
-    ->Arg(Written)
-    ->Arg(Reindented)
-    ->UseManualTime()
-    ->Iterations(9)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Xmlwf)->Apply(programRuns);
 
 void BM_CliInfo(benchmark::State& state) {
   const auto layout = static_cast<Layout>(state.range(0));
@@ -122,13 +125,7 @@ void BM_CliInfo(benchmark::State& state) {
       info.peakMemory / static_cast<double>(std::filesystem::file_size(path));
   setShare(state, "read_share", info.processor, layout);
 }
-BENCHMARK(BM_CliInfo)
-    ->ArgName("reindented")
-    ->Arg(Written)
-    ->Arg(Reindented)
-    ->UseManualTime()
-    ->Iterations(9)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CliInfo)->Apply(programRuns);
 
 void BM_ReadLifeXml(benchmark::State& state) {
   const auto layout = static_cast<Layout>(state.range(0));
@@ -143,11 +140,7 @@ void BM_ReadLifeXml(benchmark::State& state) {
   setShare(state, "read_share",
            (processorSeconds() - start) / static_cast<double>(state.iterations()), layout);
 }
-BENCHMARK(BM_ReadLifeXml)
-    ->ArgName("reindented")
-    ->Arg(Written)
-    ->Arg(Reindented)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadLifeXml)->Apply(bothLayouts);
 
 void BM_WriteLifeXml(benchmark::State& state) {
   Pattern pattern({500, 500});

@@ -8,14 +8,25 @@
 
 #include <algorithm>
 #include <chrono>
+#include <filesystem>
+#include <fstream>
+
+#include <filesystem>
+#include <fstream>
+#include "bench/BenchPath.h"
+
+#include "bench/BenchPath.h"
 
 extern char** environ;
 
 namespace orvalis {
 
 std::optional<ProgramTimes> programTimes(const std::vector<std::string>& command) {
+  const std::string peakFile = benchPath("peak-memory");
+  std::vector<std::string> launched{ORVALIS_PEAK_MEMORY_PATH, peakFile};
+  launched.insert(launched.end(), command.begin(), command.end());
   std::vector<char*> argv;
-  for (const std::string& arg : command) {
+  for (const std::string& arg : launched) {
     argv.push_back(const_cast<char*>(arg.c_str()));
   }
   argv.push_back(nullptr);
@@ -35,10 +46,12 @@ std::optional<ProgramTimes> programTimes(const std::vector<std::string>& command
   const auto seconds = [](const timeval& time) {
     return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_usec) / 1e6;
   };
+  double peakMemory = 0;
+  std::ifstream(peakFile) >> peakMemory;
+  std::filesystem::remove(peakFile);
   return ProgramTimes{
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(),
-      seconds(usage.ru_utime) + seconds(usage.ru_stime),
-      static_cast<double>(usage.ru_maxrss) * 1024};
+      seconds(usage.ru_utime) + seconds(usage.ru_stime), peakMemory};
 }
 
 void timeProgram(benchmark::State& state, const std::vector<std::string>& command,

@@ -44,17 +44,15 @@ class CellCollector {
  public:
   explicit CellCollector(std::vector<XmlCell>& cells) : cells_(cells) {}
 
-  // Empty coordinates count as missing. The values are parser text, whose
-  // leading digits read the same as those of the program's text.
-  void add(CellState state, std::string_view x, std::string_view y) {
-    if (!x.empty()) {
-      x_ = numberValue(x);
+  // A missing coordinate keeps the one before.
+  void add(CellState state, std::optional<long long> x, std::optional<long long> y) {
+    if (x) {
+      x_ = x;
     }
-    if (!y.empty()) {
-      y_ = numberValue(y);
+    if (y) {
+      y_ = y;
     }
-    if (state != CellState::Dead && x_ && y_ && *x_ >= 0 && *x_ < gridColumns && *y_ >= 0 &&
-        *y_ < gridRows) {
+    if (x_ && y_ && *x_ >= 0 && *x_ < gridColumns && *y_ >= 0 && *y_ < gridRows) {
       cells_.push_back({static_cast<std::int16_t>(*x_), static_cast<std::int16_t>(*y_), state});
     }
   }
@@ -64,6 +62,22 @@ class CellCollector {
   std::optional<long long> x_;
   std::optional<long long> y_;
 };
+
+// A coordinate attribute's value as the parser hands it over; an empty one
+// is missing. One to three digits, as the writer writes them, are read at
+// once, any other value as every number of the file is read: the parser's
+// text has the same leading digits as the program's.
+std::optional<long long> coordinateValue(const XML_Char* value) {
+  if (value[0] == 0) {
+    return std::nullopt;
+  }
+  long long number = 0;
+  int digits = 0;
+  for (; digits < 3 && value[digits] >= '0' && value[digits] <= '9'; ++digits) {
+    number = number * 10 + (value[digits] - '0');
+  }
+  return digits > 0 && value[digits] == 0 ? number : numberValue(value);
+}
 
 // Builds the tree from expat's events. Internal entity references are not
 // expanded: with a default handler set, expat hands them on as written and
@@ -112,7 +126,7 @@ class TreeBuilder {
         return std::nullopt;
       }
       ++nodesRead_;
-      collector_->add(cellElementState(line->name), line->x, line->y);
+      collector_->add(cellElementState(line->name), numberValue(line->x), numberValue(line->y));
       offset += length;
     }
     return offset;
@@ -217,13 +231,13 @@ class TreeBuilder {
       return;
     }
     // Compared letter by letter: this runs for every cell of a large file.
-    std::string_view x;
-    std::string_view y;
+    std::optional<long long> x;
+    std::optional<long long> y;
     for (const XML_Char** att = atts; att[0] != nullptr; att += 2) {
       if (att[0][0] == 'x' && att[0][1] == 0) {
-        x = att[1];
+        x = coordinateValue(att[1]);
       } else if (att[0][0] == 'y' && att[0][1] == 0) {
-        y = att[1];
+        y = coordinateValue(att[1]);
       }
     }
     collector_->add(state, x, y);
