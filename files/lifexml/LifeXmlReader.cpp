@@ -140,9 +140,9 @@ class TreeBuilder {
 
   std::size_t current() const { return open_.empty() ? XmlDocument::documentNode : open_.back(); }
 
-  bool insideCells() const {
-    return fields_ && (open_.back() == *fields_ || open_.back() == passedOver);
-  }
+  // While the Fields element that collects cells is open, all that opens
+  // inside it is passed over.
+  bool insideCells() const { return fields_.has_value(); }
 
   // Counts a new node against the limits; once one is reached, parsing
   // stops as at an error, keeping what was read.
@@ -181,8 +181,17 @@ class TreeBuilder {
     if (open_.back() == fields_) {
       fields_.reset();
       collector_.reset();
+      takeText(true);
     }
     open_.pop_back();
+  }
+
+  // Whether the parser hands over character data and entity references.
+  // Nothing inside the cells needs them, and between the cell elements of
+  // a large file they are many.
+  void takeText(bool take) {
+    XML_SetCharacterDataHandler(parser_, take ? &TreeBuilder::onCharacterData : nullptr);
+    XML_SetDefaultHandler(parser_, take ? &TreeBuilder::onDefault : nullptr);
   }
 
   // Parser text in the program's text, with expat's line breaks given back
@@ -203,7 +212,11 @@ class TreeBuilder {
   static void XMLCALL onStartElement(void* userData, const XML_Char* name, const XML_Char** atts) {
     TreeBuilder& builder = self(userData);
     if (builder.fields_ && builder.open_.back() == *builder.fields_) {
-      builder.onCellElement(name, atts);
+      if (builder.countNode(true)) {
+        builder.addCell(name, atts);
+        builder.open_.push_back(passedOver);
+      }
+      return;
     }
     const auto number = builder.addChild(XmlNodeKind::Element, name, true);
     if (!number) {
@@ -219,15 +232,16 @@ class TreeBuilder {
     if (builder.open_.size() == 2 && isFieldsName(node.name)) {
       builder.fields_ = *number;
       builder.collector_.emplace(node.cells);
+      builder.takeText(false);
     }
   }
 
-  // An element right inside the cell-collecting Fields element, before it
-  // is counted: a cell element there is taken unless a limit stops it.
-  void onCellElement(const XML_Char* name, const XML_Char** atts) {
+  // An element right inside the cell-collecting Fields element: a cell
+  // element is taken, any other passed over.
+  void addCell(const XML_Char* name, const XML_Char** atts) {
     const CellState state =
         name[0] != 0 && name[1] == 0 ? cellElementState(name[0]) : CellState::Dead;
-    if (state == CellState::Dead || nodesRead_ >= maxXmlNodes) {
+    if (state == CellState::Dead) {
       return;
     }
     // Compared letter by letter: this runs for every cell of a large file.
@@ -247,7 +261,7 @@ class TreeBuilder {
 
   static void XMLCALL onCharacterData(void* userData, const XML_Char* data, int length) {
     TreeBuilder& builder = self(userData);
-    if (builder.open_.empty() || builder.insideCells()) {
+    if (builder.open_.empty()) {
       return;
     }
     builder.document_.node(builder.current()).text +=
