@@ -398,6 +398,18 @@ TEST(LifeXmlReading, CellElementsBecomeNoNodesButCountTowardsTheLimit) {
   }
 }
 
+// Inside the cells the parser hands over no text; after them it does again.
+TEST(LifeXmlReading, TextAfterTheCellsIsReadAgain) {
+  Target target;
+  target.apply(std::string(declaration) +
+               "<!DOCTYPE Orvalis [<!ENTITY wer \"Anna\">]><Orvalis><Fields>Text &wer; &amp;"
+               "<F x='1' y='2'>&wer;<![CDATA[<S x='3' y='3'/>]]></F></Fields>"
+               "<Comment>\r\n    &wer; &amp; Co\r\n  </Comment></Orvalis>");
+  EXPECT_EQ(target.state(1, 2), CellState::Alive);
+  EXPECT_EQ(target.state(3, 3), CellState::Dead);
+  EXPECT_EQ(target.text(GadgetId::CommentEditor), "&wer; & Co\r\n ");
+}
+
 TEST(LifeXmlReading, FilesAreReadFromDiskAndEmptyOrMissingOnesGiveNoDocument) {
   const test::TempFolder folder;
   const auto document = readLifeXml(folder.write("blinker.lxm", test::blinkerLifeXml));
