@@ -44,7 +44,6 @@ class CellCollector {
  public:
   explicit CellCollector(std::vector<XmlCell>& cells) : cells_(cells) {}
 
-  // A missing coordinate keeps the one before.
   void add(CellState state, std::optional<long long> x, std::optional<long long> y) {
     if (x) {
       x_ = x;
