@@ -11,10 +11,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include <filesystem>
-#include <fstream>
-#include "bench/BenchPath.h"
-
 #include "bench/BenchPath.h"
 
 extern char** environ;
@@ -54,31 +50,47 @@ std::optional<ProgramTimes> programTimes(const std::vector<std::string>& command
       seconds(usage.ru_utime) + seconds(usage.ru_stime), peakMemory};
 }
 
+std::optional<ProgramTimes> extraTimes(const std::vector<std::string>& command,
+                                       const std::vector<std::string>& baseline) {
+  const auto base = programTimes(baseline);
+  auto times = programTimes(command);
+  if (!base || !times) {
+    return std::nullopt;
+  }
+  times->wall -= base->wall;
+  times->processor -= base->processor;
+  times->peakMemory -= base->peakMemory;
+  return times;
+}
+
+double median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+void TimesSeries::add(const ProgramTimes& times) {
+  walls_.push_back(times.wall);
+  processors_.push_back(times.processor);
+  peakMemories_.push_back(times.peakMemory);
+}
+
+ProgramTimes TimesSeries::median() const {
+  return {orvalis::median(walls_), orvalis::median(processors_), orvalis::median(peakMemories_)};
+}
+
 void timeProgram(benchmark::State& state, const std::vector<std::string>& command,
-                 ProgramTimes& median, const std::vector<std::string>& baseline) {
-  std::vector<double> walls;
-  std::vector<double> processors;
-  std::vector<double> memories;
+                 ProgramTimes& median) {
+  TimesSeries series;
   for (auto _ : state) {
-    const auto base = baseline.empty() ? ProgramTimes{} : programTimes(baseline);
-    auto times = programTimes(command);
-    if (!base || !times) {
+    const auto times = programTimes(command);
+    if (!times) {
       state.SkipWithError(("cannot run " + command[0]).c_str());
       return;
     }
-    times->wall -= base->wall;
-    times->processor -= base->processor;
-    times->peakMemory -= base->peakMemory;
-    walls.push_back(times->wall);
-    processors.push_back(times->processor);
-    memories.push_back(times->peakMemory);
+    series.add(*times);
     state.SetIterationTime(times->wall);
   }
-  const auto middle = [](std::vector<double>& values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-  };
-  median = {middle(walls), middle(processors), middle(memories)};
+  median = series.median();
   state.counters["processor_ms"] = median.processor * 1000;
 }
 

@@ -18,12 +18,31 @@ struct ProgramTimes {
 // it cannot be started or fails.
 std::optional<ProgramTimes> programTimes(const std::vector<std::string>& command);
 
+// What the program needs beyond the `baseline` command (such as the same
+// program on a tiny file) run just before it: start-up subtracted.
+std::optional<ProgramTimes> extraTimes(const std::vector<std::string>& command,
+                                       const std::vector<std::string>& baseline);
+
+// The middle one of the values, of which there is at least one.
+double median(std::vector<double> values);
+
+// The times of many runs, for their medians.
+class TimesSeries {
+ public:
+  void add(const ProgramTimes& times);
+  bool empty() const { return walls_.empty(); }
+  ProgramTimes median() const;
+
+ private:
+  std::vector<double> walls_;
+  std::vector<double> processors_;
+  std::vector<double> peakMemories_;
+};
+
 // Runs the program once per iteration of `state` and gives the medians in
 // `median` (left as it is when the program cannot be run: the benchmark is
-// then skipped with the reason). With a `baseline` command, such as the same
-// program on a tiny file, that runs before each run too and the figures are
-// what the program needs beyond it: start-up subtracted.
+// then skipped with the reason).
 void timeProgram(benchmark::State& state, const std::vector<std::string>& command,
-                 ProgramTimes& median, const std::vector<std::string>& baseline = {});
+                 ProgramTimes& median);
 
 }  // namespace orvalis
