@@ -1,10 +1,9 @@
 #include <benchmark/benchmark.h>
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <string>
 
+#include "bench/BenchPath.h"
 #include "engine/FieldCommands.h"
 #include "engine/Random.h"
 #include "engine/SettingsRecord.h"
@@ -34,12 +33,6 @@ struct FullPattern {
     randomFill(field, fullField, 50, random);
   }
 };
-
-std::string benchPath(const char* name) {
-  return (std::filesystem::temp_directory_path() /
-          ("orvalis-bench-" + std::to_string(::getpid()) + "-" + name))
-      .string();
-}
 
 void BM_WriteLifeXml(benchmark::State& state) {
   FullPattern pattern;

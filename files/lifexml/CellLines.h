@@ -22,6 +22,8 @@ void appendCellLine(std::string& text, char name, int x, int y);
 
 // `\r\n    <F x="0" y="0"/>`
 inline constexpr std::size_t shortestCellLine = 22;
+// `\r\n    <F x="499" y="499"/>`
+inline constexpr std::size_t longestCellLine = 26;
 
 struct CellLine {
   char name;           // F, S or E

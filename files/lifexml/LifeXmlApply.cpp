@@ -10,9 +10,8 @@ namespace {
 
 class DocumentApplier {
  public:
-  DocumentApplier(const XmlDocument& document, ApplyMode mode, GadgetAccess& gadgets,
-                  CellGrid& grid)
-      : document_(document), full_(mode == ApplyMode::Full), gadgets_(gadgets), grid_(grid) {}
+  DocumentApplier(ApplyMode mode, GadgetAccess& gadgets, CellGrid& grid)
+      : full_(mode == ApplyMode::Full), gadgets_(gadgets), grid_(grid) {}
 
   void applyChild(const XmlNode& child) {
     const std::string name = lowerCase(child.name);
@@ -40,7 +39,7 @@ class DocumentApplier {
       if (full_) {
         gadgets_.setGadgetValue(GadgetId::DateField, numberValue(attributeValue(child, "d")));
       }
-    } else if (name == "felder" || name == "fields") {
+    } else if (isFieldsName(name)) {
       if (full_) {
         readCells(child);
       }
@@ -56,41 +55,16 @@ class DocumentApplier {
     }
   }
 
-  // A cell element without x or y keeps the column or row of the previous
-  // one. An element that addresses no cell of the grid (a coordinate outside
-  // 0..499, or none known yet) is skipped.
+  // The cells are resolved as read; each Fields element starts afresh.
   void readCells(const XmlNode& fields) {
     clearAll(grid_);
-    std::optional<long long> x;
-    std::optional<long long> y;
-    for (const std::size_t number : fields.children) {
-      const XmlNode& child = document_.node(number);
-      const std::string name = lowerCase(child.name);
-      CellState state;
-      if (name == "f") {
-        state = CellState::Alive;
-      } else if (name == "s") {
-        state = CellState::Static;
-      } else if (name == "e") {
-        state = CellState::Blocked;
-      } else {
-        continue;
-      }
-      if (const std::string_view value = attributeValue(child, "x"); !value.empty()) {
-        x = numberValue(value);
-      }
-      if (const std::string_view value = attributeValue(child, "y"); !value.empty()) {
-        y = numberValue(value);
-      }
-      if (x && y && *x >= 0 && *x < gridColumns && *y >= 0 && *y < gridRows) {
-        Cell& cell = grid_.at(static_cast<int>(*x), static_cast<int>(*y));
-        cell.state = state;
-        cell.remembered = state;
-      }
+    for (const XmlCell& cell : fields.cells) {
+      Cell& target = grid_.at(cell.x, cell.y);
+      target.state = cell.state;
+      target.remembered = cell.state;
     }
   }
 
-  const XmlDocument& document_;
   bool full_;
   GadgetAccess& gadgets_;
   CellGrid& grid_;
@@ -123,7 +97,7 @@ ApplyResult applyLifeXml(const XmlDocument& document, ApplyMode mode, const std:
   if (rootNode.children.empty()) {
     return ApplyResult::EmptyDocument;
   }
-  DocumentApplier applier(document, mode, gadgets, grid);
+  DocumentApplier applier(mode, gadgets, grid);
   for (const std::size_t number : rootNode.children) {
     applier.applyChild(document.node(number));
   }

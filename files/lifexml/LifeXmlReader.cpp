@@ -3,10 +3,13 @@
 #include <expat.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <memory>
+#include <string_view>
 #include <utility>
 #include <vector>
 
+#include "engine/Text.h"
 #include "files/io/PatternFileBytes.h"
 #include "files/io/TextEncoding.h"
 #include "files/lifexml/CellLines.h"
@@ -15,10 +18,74 @@
 namespace orvalis {
 namespace {
 
+// The state that a cell element named by this one letter sets (F, S or E in
+// any case), or Dead for any other element.
+CellState cellElementState(char name) {
+  switch (name) {
+    case 'f':
+    case 'F':
+      return CellState::Alive;
+    case 's':
+    case 'S':
+      return CellState::Static;
+    case 'e':
+    case 'E':
+      return CellState::Blocked;
+    default:
+      return CellState::Dead;
+  }
+}
+
+// Resolves the cell elements of one Fields element as they come: an element
+// without x or y keeps the column or row of the one before, and one that
+// addresses no cell of the grid (a coordinate outside 0..499, or none known
+// yet) is left out.
+class CellCollector {
+ public:
+  explicit CellCollector(std::vector<XmlCell>& cells) : cells_(cells) {}
+
+  void add(CellState state, std::optional<long long> x, std::optional<long long> y) {
+    if (x) {
+      x_ = x;
+    }
+    if (y) {
+      y_ = y;
+    }
+    if (x_ && y_ && *x_ >= 0 && *x_ < gridColumns && *y_ >= 0 && *y_ < gridRows) {
+      cells_.push_back({static_cast<std::int16_t>(*x_), static_cast<std::int16_t>(*y_), state});
+    }
+  }
+
+ private:
+  std::vector<XmlCell>& cells_;
+  std::optional<long long> x_;
+  std::optional<long long> y_;
+};
+
+// A coordinate attribute's value as the parser hands it over; an empty one
+// is missing. One to three digits, as the writer writes them, are read at
+// once, any other value as every number of the file is read: the parser's
+// text has the same leading digits as the program's.
+std::optional<long long> coordinateValue(const XML_Char* value) {
+  if (value[0] == 0) {
+    return std::nullopt;
+  }
+  long long number = 0;
+  int digits = 0;
+  for (; digits < 3 && value[digits] >= '0' && value[digits] <= '9'; ++digits) {
+    number = number * 10 + (value[digits] - '0');
+  }
+  return digits > 0 && value[digits] == 0 ? number : numberValue(value);
+}
+
 // Builds the tree from expat's events. Internal entity references are not
 // expanded: with a default handler set, expat hands them on as written and
 // they join the current element's text. No external entity handler is ever
 // set, so nothing outside the file is read.
+//
+// Inside a Fields element right inside the root, nothing becomes a node:
+// the cell elements go to its cells, and all else there only counts towards
+// the limits, as its nodes would.
 class TreeBuilder {
  public:
   explicit TreeBuilder(XML_Parser parser) : parser_(parser) {
@@ -36,51 +103,70 @@ class TreeBuilder {
   void setLineBreak(std::string_view lineBreak) { lineBreak_ = lineBreak; }
   XmlDocument takeDocument() { return std::move(document_); }
 
-  // Whether the parser has just started an element whose start tag ends at
-  // `offset` of the text fed so far, and nothing has happened since.
-  bool hasJustOpenedAt(std::size_t offset) const {
-    return !open_.empty() && lastStarted_ == open_.back() && lastStartTagEnd_ == offset;
+  // Whether the parser has just opened a Fields element that collects cells
+  // and whose start tag ends at `offset` of the text fed so far.
+  bool hasJustOpenedFieldsAt(std::size_t offset) const {
+    return fields_ && lastStarted_ == fields_ && !open_.empty() && open_.back() == *fields_ &&
+           lastStartTagEnd_ == offset;
   }
 
   // The cell lines in the writer's form at `offset` of the content, inside
-  // the element just opened: the nodes and text that the parser's events for
-  // them would give. The offset after the last of them, or nothing when a
-  // limit stops the reading, as it would stop the parser.
+  // the Fields element just opened, taken as the parser's events for them
+  // would take them. The offset after the last of them, or nothing when the
+  // node limit stops the reading, as it would stop the parser.
   std::optional<std::size_t> addCellLines(std::string_view content, std::size_t offset) {
-    // Room for as many cells as the rest of the file could hold and a few
-    // nodes after them; room that stays unused costs no memory.
-    document_.reserve(std::min(
-        maxXmlNodes, document_.nodeCount() + 64 + (content.size() - offset) / shortestCellLine));
+    // Room for as many cells as the rest of the file could hold; room that
+    // stays unused costs no memory.
+    std::vector<XmlCell>& cells = document_.node(*fields_).cells;
+    cells.reserve(cells.size() + (content.size() - offset) / shortestCellLine);
     std::size_t length = 0;
     while (const auto line = cellLineAt(content.substr(offset), length)) {
-      document_.node(current()).text.append(lineBreak_).append("    ");
-      if (document_.nodeCount() >= maxXmlNodes || open_.size() >= maxXmlDepth) {
+      if (nodesRead_ >= maxXmlNodes) {
         return std::nullopt;
       }
-      const std::size_t number =
-          document_.addNode(current(), XmlNodeKind::Element, std::string(1, line->name));
-      std::vector<XmlAttribute>& attributes = document_.node(number).attributes;
-      attributes.reserve(2);
-      attributes.push_back({"x", std::string(line->x)});
-      attributes.push_back({"y", std::string(line->y)});
+      ++nodesRead_;
+      collector_->add(cellElementState(line->name), numberValue(line->x), numberValue(line->y));
       offset += length;
     }
     return offset;
   }
 
  private:
+  // Stands in `open_` for an element or CDATA section inside the cells.
+  static constexpr std::size_t passedOver = static_cast<std::size_t>(-1);
+
   static TreeBuilder& self(void* userData) { return *static_cast<TreeBuilder*>(userData); }
 
   std::size_t current() const { return open_.empty() ? XmlDocument::documentNode : open_.back(); }
 
-  // A new child of the current node, or nothing once a limit is reached;
-  // then parsing stops as at an error, keeping what was read.
-  std::optional<std::size_t> addChild(XmlNodeKind kind, std::string name, bool opens) {
-    if (document_.nodeCount() >= maxXmlNodes || (opens && open_.size() >= maxXmlDepth)) {
+  // While the Fields element that collects cells is open, all that opens
+  // inside it is passed over.
+  bool insideCells() const { return fields_.has_value(); }
+
+  // Counts a new node against the limits; once one is reached, parsing
+  // stops as at an error, keeping what was read.
+  bool countNode(bool opens) {
+    if (nodesRead_ >= maxXmlNodes || (opens && open_.size() >= maxXmlDepth)) {
       XML_StopParser(parser_, XML_FALSE);
+      return false;
+    }
+    ++nodesRead_;
+    return true;
+  }
+
+  // A new child of the current node, or nothing inside the cells or once a
+  // limit is reached.
+  std::optional<std::size_t> addChild(XmlNodeKind kind, const XML_Char* name, bool opens) {
+    if (!countNode(opens)) {
       return std::nullopt;
     }
-    const std::size_t number = document_.addNode(current(), kind, std::move(name));
+    if (insideCells()) {
+      if (opens) {
+        open_.push_back(passedOver);
+      }
+      return std::nullopt;
+    }
+    const std::size_t number = document_.addNode(current(), kind, utf8ToLatin1(name));
     if (opens) {
       open_.push_back(number);
     }
@@ -88,9 +174,23 @@ class TreeBuilder {
   }
 
   void close() {
-    if (!open_.empty()) {
-      open_.pop_back();
+    if (open_.empty()) {
+      return;
     }
+    if (open_.back() == fields_) {
+      fields_.reset();
+      collector_.reset();
+      takeText(true);
+    }
+    open_.pop_back();
+  }
+
+  // Whether the parser hands over character data and entity references.
+  // Nothing inside the cells needs them, and between the cell elements of
+  // a large file they are many.
+  void takeText(bool take) {
+    XML_SetCharacterDataHandler(parser_, take ? &TreeBuilder::onCharacterData : nullptr);
+    XML_SetDefaultHandler(parser_, take ? &TreeBuilder::onDefault : nullptr);
   }
 
   // Parser text in the program's text, with expat's line breaks given back
@@ -110,43 +210,79 @@ class TreeBuilder {
 
   static void XMLCALL onStartElement(void* userData, const XML_Char* name, const XML_Char** atts) {
     TreeBuilder& builder = self(userData);
-    const auto number = builder.addChild(XmlNodeKind::Element, utf8ToLatin1(name), true);
+    if (builder.fields_ && builder.open_.back() == *builder.fields_) {
+      if (builder.countNode(true)) {
+        builder.addCell(name, atts);
+        builder.open_.push_back(passedOver);
+      }
+      return;
+    }
+    const auto number = builder.addChild(XmlNodeKind::Element, name, true);
     if (!number) {
       return;
     }
     builder.lastStarted_ = *number;
     builder.lastStartTagEnd_ = static_cast<std::size_t>(XML_GetCurrentByteIndex(builder.parser_)) +
                                static_cast<std::size_t>(XML_GetCurrentByteCount(builder.parser_));
-    std::vector<XmlAttribute>& attributes = builder.document_.node(*number).attributes;
+    XmlNode& node = builder.document_.node(*number);
     for (const XML_Char** att = atts; att[0] != nullptr; att += 2) {
-      attributes.push_back({utf8ToLatin1(att[0]), utf8ToLatin1(att[1])});
+      node.attributes.push_back({utf8ToLatin1(att[0]), utf8ToLatin1(att[1])});
     }
+    if (builder.open_.size() == 2 && isFieldsName(node.name)) {
+      builder.fields_ = *number;
+      builder.collector_.emplace(node.cells);
+      builder.takeText(false);
+    }
+  }
+
+  // An element right inside the cell-collecting Fields element: a cell
+  // element is taken, any other passed over.
+  void addCell(const XML_Char* name, const XML_Char** atts) {
+    const CellState state =
+        name[0] != 0 && name[1] == 0 ? cellElementState(name[0]) : CellState::Dead;
+    if (state == CellState::Dead) {
+      return;
+    }
+    // Compared letter by letter: this runs for every cell of a large file.
+    std::optional<long long> x;
+    std::optional<long long> y;
+    for (const XML_Char** att = atts; att[0] != nullptr; att += 2) {
+      if (att[0][0] == 'x' && att[0][1] == 0) {
+        x = coordinateValue(att[1]);
+      } else if (att[0][0] == 'y' && att[0][1] == 0) {
+        y = coordinateValue(att[1]);
+      }
+    }
+    collector_->add(state, x, y);
   }
 
   static void XMLCALL onEndElement(void* userData, const XML_Char*) { self(userData).close(); }
 
   static void XMLCALL onCharacterData(void* userData, const XML_Char* data, int length) {
     TreeBuilder& builder = self(userData);
+    if (builder.open_.empty()) {
+      return;
+    }
     builder.document_.node(builder.current()).text +=
         builder.programText(std::string_view(data, static_cast<std::size_t>(length)));
   }
 
   static void XMLCALL onComment(void* userData, const XML_Char* data) {
     TreeBuilder& builder = self(userData);
-    if (const auto number = builder.addChild(XmlNodeKind::Comment, {}, false)) {
+    if (const auto number = builder.addChild(XmlNodeKind::Comment, "", false)) {
       builder.document_.node(*number).text = builder.programText(data);
     }
   }
 
   static void XMLCALL onStartCData(void* userData) {
-    self(userData).addChild(XmlNodeKind::CData, {}, true);
+    self(userData).addChild(XmlNodeKind::CData, "", true);
   }
 
   static void XMLCALL onEndCData(void* userData) { self(userData).close(); }
 
   static void XMLCALL onStartDoctype(void* userData, const XML_Char*, const XML_Char*,
                                      const XML_Char*, int) {
-    self(userData).addChild(XmlNodeKind::DocType, {}, false);
+    self(userData).addChild(XmlNodeKind::DocType, "", false);
   }
 
   // The declaration is no node; the handler only keeps it from the default
@@ -156,8 +292,7 @@ class TreeBuilder {
   static void XMLCALL onProcessingInstruction(void* userData, const XML_Char* target,
                                               const XML_Char* data) {
     TreeBuilder& builder = self(userData);
-    if (const auto number =
-            builder.addChild(XmlNodeKind::ProcessingInstruction, utf8ToLatin1(target), false)) {
+    if (const auto number = builder.addChild(XmlNodeKind::ProcessingInstruction, target, false)) {
       builder.document_.node(*number).text = builder.programText(data);
     }
   }
@@ -166,15 +301,15 @@ class TreeBuilder {
   // this handler stands outside the elements (the document type's inner
   // declarations, blanks around the root) and belongs to no text.
   static void XMLCALL onDefault(void* userData, const XML_Char* data, int length) {
-    TreeBuilder& builder = self(userData);
-    if (!builder.open_.empty()) {
-      onCharacterData(userData, data, length);
-    }
+    onCharacterData(userData, data, length);
   }
 
   XML_Parser parser_;
   XmlDocument document_;
-  std::vector<std::size_t> open_;  // the elements and CDATA sections now open
+  std::vector<std::size_t> open_;           // the elements and CDATA sections now open
+  std::size_t nodesRead_ = 1;               // the nodes read so far, the document's own included
+  std::optional<std::size_t> fields_;       // the Fields element now collecting cells
+  std::optional<CellCollector> collector_;  // its cells
   std::string_view lineBreak_ = "\n";
   std::optional<std::size_t> lastStarted_;  // the element started last
   std::size_t lastStartTagEnd_ = 0;         // the offset after its start tag
@@ -191,12 +326,6 @@ class PieceFeeder {
  public:
   PieceFeeder(XML_Parser parser, TreeBuilder& builder, std::string_view content)
       : parser_(parser), builder_(builder), content_(content) {}
-
-  // Whether the first piece decides the style, which then holds for all text.
-  bool styleFromFirstPiece() {
-    examineUpTo(0);
-    return styleKnown_;
-  }
 
   // Feeds the bytes from `begin` to `end`, split where the pieces end; the
   // file's last byte goes as the final input. False once the parser has
@@ -271,9 +400,8 @@ std::optional<XmlDocument> parseLifeXml(std::string_view content) {
   PieceFeeder feeder(parser.get(), builder, content);
   // The cell lines of a written file are read directly, which is many times
   // faster than the parser's events for them, once the parser has confirmed
-  // that they stand right inside the element that `<Fields>` opens. Their
-  // line breaks take the style of the first piece.
-  const auto cells = feeder.styleFromFirstPiece() ? writtenCellLines(content) : std::nullopt;
+  // that they stand right inside the Fields element that `<Fields>` opens.
+  const auto cells = writtenCellLines(content);
   if (!cells) {
     feeder.feed(0, content.size());
     return builder.takeDocument();
@@ -282,7 +410,7 @@ std::optional<XmlDocument> parseLifeXml(std::string_view content) {
     return builder.takeDocument();
   }
   std::size_t rest = *cells;
-  if (builder.hasJustOpenedAt(*cells)) {
+  if (builder.hasJustOpenedFieldsAt(*cells)) {
     const auto end = builder.addCellLines(content, *cells);
     if (!end) {
       return builder.takeDocument();

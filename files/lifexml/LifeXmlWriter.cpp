@@ -73,6 +73,8 @@ class XmlText {
   }
 
   void raw(std::string_view text) { text_ += text; }
+  // Room for this many more bytes, so that the text is not moved again.
+  void reserveMore(std::size_t bytes) { text_.reserve(text_.size() + bytes); }
   // A cell element on a line of its own inside `Fields`.
   void cellLine(char name, int x, int y) { appendCellLine(text_, name, x, y); }
   std::string take() { return std::move(text_); }
@@ -131,6 +133,13 @@ char cellElementName(CellState state) {
 }
 
 void writeCells(XmlText& xml, FieldSize size, const CellGrid& grid) {
+  // The cell lines are most of a large file: room for one of every visible
+  // cell, and for the tags that end the file, is taken at once. Room that
+  // stays unused costs no memory.
+  constexpr std::size_t endTags = 64;
+  xml.reserveMore(static_cast<std::size_t>(size.columns) * static_cast<std::size_t>(size.rows) *
+                      longestCellLine +
+                  endTags);
   bool anyCell = false;
   for (int y = 0; y < size.rows; ++y) {
     for (int x = 0; x < size.columns; ++x) {

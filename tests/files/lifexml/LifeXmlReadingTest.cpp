@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/SettingsRecord.h"
+#include "files/lifexml/CellLines.h"
 #include "files/lifexml/LifeXmlApply.h"
 #include "files/lifexml/LifeXmlReader.h"
 #include "files/lifexml/LifeXmlWriter.h"
@@ -370,6 +371,43 @@ TEST(LifeXmlReading, WrittenCellLinesReadAsTheParserReadsThem) {
     SCOPED_TRACE(document.substr(0, 300));
     expectSameTree(*fast, *parsed);
   }
+}
+
+// A node for each cell element would cost many times a large file's size,
+// yet the cells count towards the node limit as their nodes would: in the
+// written layout and when the parser reads them.
+TEST(LifeXmlReading, CellElementsBecomeNoNodesButCountTowardsTheLimit) {
+  std::string written = std::string(writtenLifeXmlStart) + "<Fields>";
+  for (std::size_t i = 0; i < maxXmlNodes; ++i) {
+    written += "\r\n    <F x=\"7\" y=\"9\"/>";
+  }
+  written += "<E x='1' y='1'/></Fields><Interval ms='5'/></Orvalis>";
+  std::string plain = written;
+  plain.replace(0, 19, "<?xml version='1.0'");
+  for (const std::string* xml : {&written, &plain}) {
+    const auto document = parseLifeXml(*xml);
+    ASSERT_TRUE(document);
+    EXPECT_EQ(document->nodeCount(), 3u) << "the document, its root and Fields";
+    EXPECT_EQ(document->node(2).cells.size(), maxXmlNodes - 3);
+    Target target;
+    ASSERT_EQ(applyLifeXml(*document, ApplyMode::Full, "x.lxm", target.settings, target.grid),
+              ApplyResult::Applied);
+    EXPECT_EQ(target.state(7, 9), CellState::Alive);
+    EXPECT_EQ(target.state(1, 1), CellState::Dead) << "beyond the limit";
+    EXPECT_EQ(target.value(GadgetId::IntervalSpin), 1000);
+  }
+}
+
+// Inside the cells the parser hands over no text; after them it does again.
+TEST(LifeXmlReading, TextAfterTheCellsIsReadAgain) {
+  Target target;
+  target.apply(std::string(declaration) +
+               "<!DOCTYPE Orvalis [<!ENTITY wer \"Anna\">]><Orvalis><Fields>Text &wer; &amp;"
+               "<F x='1' y='2'>&wer;<![CDATA[<S x='3' y='3'/>]]></F></Fields>"
+               "<Comment>\r\n    &wer; &amp; Co\r\n  </Comment></Orvalis>");
+  EXPECT_EQ(target.state(1, 2), CellState::Alive);
+  EXPECT_EQ(target.state(3, 3), CellState::Dead);
+  EXPECT_EQ(target.text(GadgetId::CommentEditor), "&wer; & Co\r\n ");
 }
 
 TEST(LifeXmlReading, FilesAreReadFromDiskAndEmptyOrMissingOnesGiveNoDocument) {
