@@ -259,9 +259,11 @@ std::string usageText() {
          "IN, and OUT of convert and run, are read and written by their extension, in\n"
          "any case, as these file types:\n" +
          formatLines() +
-         "Any other IN is read as a picture (JPEG, PNG, BMP). A picture becomes a field\n"
-         "of --size (default 50x50): pixels brighter than --threshold (0 to 255, default\n"
-         "128) live; --invert makes the darker ones live. run advances N generations with\n"
+         "IN may be packed with gzip (x.rle.gz). Any other IN is read as its content shows\n"
+         "(LifeXML, RLE, Life 1.05/1.06 text, macrocell, a picture), as is a .lif that\n"
+         "holds one of these. A picture becomes a field of --size (default 50x50):\n"
+         "pixels brighter than --threshold (0 to 255, default 128) live; --invert makes\n"
+         "the darker ones live. run advances N generations with\n"
          "the file's settings; --population writes the living and static cells of every\n"
          "generation as CSV, --until-stable ends the run at the first field that repeats\n"
          "an earlier one.\n"

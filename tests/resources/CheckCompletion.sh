@@ -19,7 +19,7 @@ source "$bash_completion"
 source "$completion"
 
 rm -rf "$work" && mkdir -p "$work/sub" && cd "$work" || exit 1
-touch a.lxm b.LIF c.png d.csv e.gif f.txt g.rle h.cells i.JPEG
+touch a.lxm b.LIF c.png d.csv e.gif f.txt g.rle h.cells i.JPEG j.mc k.rle.gz
 
 # The sorted offers for a command line with the cursor at its end; the words
 # are split as bash splits them, "=" being a word of its own.
@@ -44,7 +44,7 @@ expect() {
   fi
 }
 
-inputs="a.lxm b.LIF c.png g.rle h.cells i.JPEG sub"
+inputs="a.lxm b.LIF c.png g.rle h.cells i.JPEG j.mc k.rle.gz sub"
 patterns="a.lxm b.LIF g.rle h.cells sub"
 picture_options="--invert --size --threshold"
 expect "orvalis-cli " "animate convert help info render run"
