@@ -228,6 +228,14 @@ PatternRefusal unsupportedRule(std::string_view rule) {
   return {Reason::UnsupportedRule, utf8ToLatin1(rule.substr(0, shownRuleLength))};
 }
 
+// Cells of more states under a rule of two: the message names the rule with
+// what the file adds to it.
+PatternRefusal multiStateRule(std::string_view rule) {
+  PatternRefusal refused = unsupportedRule(rule.empty() ? "B3/S23" : rule);
+  refused.rule += " mit mehr als zwei Zust\xE4nden";  // Latin-1, as rules are held
+  return refused;
+}
+
 }  // namespace
 
 PatternReading readRle(std::string_view text) {
@@ -264,9 +272,7 @@ PatternReading readRle(std::string_view text) {
       readCommentLine(*line, pattern);
     } else if (!runs.ended()) {
       if (const auto refused = runs.read(*line)) {
-        return refused->reason == Reason::UnsupportedRule
-                   ? unsupportedRule(ruleText.empty() ? std::string_view("B3/S23") : ruleText)
-                   : *refused;
+        return refused->reason == Reason::UnsupportedRule ? multiStateRule(ruleText) : *refused;
       }
     }
   }
