@@ -123,7 +123,7 @@ TEST(FileFormats, ContentDecidesWhereTheNameCannot) {
       {"fehlt", "", std::nullopt, "Datei konnte nicht geladen werden"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.name + (" " + c.content.substr(0, 12)));
+    SCOPED_TRACE(std::string(c.name).append(" ").append(c.content, 0, 12));
     const std::string path =
         c.content.empty() ? folder.path(c.name) : folder.write(c.name, c.content);
     const FileContent content = formatForOpening(path);
