@@ -22,13 +22,9 @@ struct ExportedPattern {
 
 ExportedPattern exportedPattern(GadgetAccess& gadgets);
 
-// Static cells are written as living, blocked cells as dead.
-inline bool livesInExport(CellState state) {
-  return state == CellState::Alive || state == CellState::Static;
-}
-
 // Whether the visible field holds static or blocked cells, which the
-// formats cannot keep.
+// formats cannot keep: static cells are written as living (they count as
+// living, engine/Population.h), blocked cells as dead.
 bool holdsFixedCells(GadgetAccess& gadgets, const CellGrid& grid);
 
 }  // namespace orvalis

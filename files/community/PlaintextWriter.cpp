@@ -1,5 +1,7 @@
 #include "files/community/PlaintextWriter.h"
 
+#include "engine/Population.h"
+
 namespace orvalis {
 
 std::string plaintextText(const ExportedPattern& pattern, const CellGrid& grid) {
@@ -16,7 +18,7 @@ std::string plaintextText(const ExportedPattern& pattern, const CellGrid& grid) 
   for (int y = 0; y < pattern.size.rows; ++y) {
     // The last row spans the field, so that the rows' extent is its size.
     int end = pattern.size.columns;
-    while (y + 1 < pattern.size.rows && end > 0 && !livesInExport(grid.at(end - 1, y).state)) {
+    while (y + 1 < pattern.size.rows && end > 0 && !countsAsLiving(grid.at(end - 1, y).state)) {
       --end;
     }
     if (end == 0) {
@@ -24,7 +26,7 @@ std::string plaintextText(const ExportedPattern& pattern, const CellGrid& grid) 
       continue;
     }
     for (int x = 0; x < end; ++x) {
-      text += livesInExport(grid.at(x, y).state) ? 'O' : '.';
+      text += countsAsLiving(grid.at(x, y).state) ? 'O' : '.';
     }
     text += '\n';
   }

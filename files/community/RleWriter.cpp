@@ -1,5 +1,6 @@
 #include "files/community/RleWriter.h"
 
+#include "engine/Population.h"
 #include "engine/Text.h"
 
 namespace orvalis {
@@ -34,9 +35,9 @@ void writeBody(const ExportedPattern& pattern, const CellGrid& grid, std::string
   for (int y = 0; y < pattern.size.rows; ++y) {
     int x = 0;
     while (x < pattern.size.columns) {
-      const bool alive = livesInExport(grid.at(x, y).state);
+      const bool alive = countsAsLiving(grid.at(x, y).state);
       int end = x + 1;
-      while (end < pattern.size.columns && livesInExport(grid.at(end, y).state) == alive) {
+      while (end < pattern.size.columns && countsAsLiving(grid.at(end, y).state) == alive) {
         ++end;
       }
       if (!alive && end == pattern.size.columns) {

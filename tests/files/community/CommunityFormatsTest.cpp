@@ -9,6 +9,7 @@
 #include <variant>
 
 #include "engine/GenerationStep.h"
+#include "engine/Population.h"
 #include "engine/Random.h"
 #include "engine/SettingsRecord.h"
 #include "files/FileMessages.h"
@@ -258,7 +259,7 @@ TEST(CommunityFormats, ExportedFieldsReadBackIdentical) {
       Shape expected;
       for (int y = 0; y < size.rows; ++y) {
         for (int x = 0; x < size.columns; ++x) {
-          if (livesInExport(source.field.cells.at(x, y).state)) {
+          if (countsAsLiving(source.field.cells.at(x, y).state)) {
             expected.insert({x, y});
           }
         }
