@@ -5,6 +5,7 @@
 
 #include "engine/CellGrid.h"
 #include "engine/Text.h"
+#include "files/community/RuleLine.h"
 #include "files/io/TextEncoding.h"
 #include "files/io/TextLines.h"
 
@@ -223,11 +224,6 @@ class RunReader {
   bool ended_ = false;
 };
 
-PatternRefusal unsupportedRule(std::string_view rule) {
-  constexpr std::size_t shownRuleLength = 80;
-  return {Reason::UnsupportedRule, utf8ToLatin1(rule.substr(0, shownRuleLength))};
-}
-
 // Cells of more states under a rule of two: the message names the rule with
 // what the file adds to it.
 PatternRefusal multiStateRule(std::string_view rule) {
@@ -257,14 +253,12 @@ PatternReading readRle(std::string_view text) {
   // The header's rule wins over a "#r" line; without either the rule is
   // Conway's.
   const std::string_view ruleText = found->rule.value_or(hashRule.value_or(""));
-  const auto rule = conwayRule(ruleText);
-  if (!rule) {
-    return unsupportedRule(ruleText);
+  if (const auto refused = takeRule(ruleText, pattern)) {
+    return *refused;
   }
-  if (rule->gridTooLarge || *found->width > gridColumns || *found->height > gridRows) {
+  if (*found->width > gridColumns || *found->height > gridRows) {
     return refusal(Reason::TooLarge);
   }
-  pattern.grid = rule->grid;
   // Comment lines may stand between the runs and after their end.
   RunReader runs(pattern);
   while (const auto line = lines.next()) {

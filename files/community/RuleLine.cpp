@@ -1,7 +1,7 @@
 #include "files/community/RuleLine.h"
 
-#include <string>
-
+#include "files/community/ConwayRule.h"
+#include "files/io/TextEncoding.h"
 #include "files/io/TextLines.h"
 
 namespace orvalis {
@@ -9,10 +9,18 @@ namespace orvalis {
 std::optional<PatternRefusal> takeRule(std::string_view rule, ReadPattern& pattern) {
   const auto conway = conwayRule(rule);
   if (!conway) {
-    return PatternRefusal{PatternRefusal::Reason::UnsupportedRule, std::string(trimmed(rule))};
+    return unsupportedRule(trimmed(rule));
+  }
+  if (conway->gridTooLarge) {
+    return PatternRefusal{PatternRefusal::Reason::TooLarge, {}};
   }
   pattern.grid = conway->grid;
   return std::nullopt;
+}
+
+PatternRefusal unsupportedRule(std::string_view rule) {
+  constexpr std::size_t shownRuleLength = 80;
+  return {PatternRefusal::Reason::UnsupportedRule, utf8ToLatin1(rule.substr(0, shownRuleLength))};
 }
 
 }  // namespace orvalis
