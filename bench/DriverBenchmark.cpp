@@ -41,7 +41,7 @@ void BM_RunningAtTenMilliseconds(benchmark::State& state) {
   test::FakeMessageBoxes messages;
   Program program(messages);
   program.show();
-  Gadgets& gadgets = program.controlPanel().gadgets();
+  GadgetLayer& gadgets = program.controlPanel().gadgets();
   gadgets.setGadgetValue(GadgetId::SizeXSpin, fullField.columns);
   gadgets.setGadgetValue(GadgetId::SizeYSpin, fullField.rows);
   gadgets.setGadgetValue(GadgetId::GridCheck, state.range(0));

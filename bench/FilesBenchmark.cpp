@@ -6,7 +6,6 @@
 #include "bench/BenchPath.h"
 #include "engine/FieldCommands.h"
 #include "engine/Random.h"
-#include "engine/SettingsRecord.h"
 #include "files/community/CommunityFormats.h"
 #include "files/lifefile/LifeFile.h"
 #include "files/lifexml/LifeXmlApply.h"
@@ -14,6 +13,7 @@
 #include "files/lifexml/LifeXmlWriter.h"
 #include "files/picture/PictureImport.h"
 #include "files/picture/Resample.h"
+#include "settings/SettingsRecord.h"
 
 namespace orvalis {
 namespace {

@@ -15,10 +15,10 @@
 #include "bench/ProgramTimes.h"
 #include "engine/FieldCommands.h"
 #include "engine/Random.h"
-#include "engine/SettingsRecord.h"
 #include "files/lifexml/LifeXmlApply.h"
 #include "files/lifexml/LifeXmlReader.h"
 #include "files/lifexml/LifeXmlWriter.h"
+#include "settings/SettingsRecord.h"
 
 namespace orvalis {
 namespace {

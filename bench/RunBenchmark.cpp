@@ -8,8 +8,8 @@
 #include "bench/ProgramTimes.h"
 #include "engine/BitField.h"
 #include "engine/FieldCommands.h"
-#include "engine/SettingsRecord.h"
 #include "files/lifexml/LifeXmlWriter.h"
+#include "settings/SettingsRecord.h"
 
 namespace orvalis {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "engine/FieldCommands.h"
 #include "engine/GenerationStep.h"
-#include "engine/SettingsRecord.h"
+#include "settings/SettingsRecord.h"
 #include "view/FieldView.h"
 
 namespace orvalis {

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "engine/UserMessage.h"
 #include "files/FileFormats.h"
+#include "settings/UserMessage.h"
 
 namespace orvalis {
 

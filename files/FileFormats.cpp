@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "engine/Text.h"
 #include "files/FileMessages.h"
 #include "files/community/CommunityFormats.h"
 #include "files/community/PlaintextReader.h"
@@ -17,6 +16,7 @@
 #include "files/macrocell/MacrocellReader.h"
 #include "files/picture/PictureImport.h"
 #include "files/picture/PictureLoader.h"
+#include "settings/Text.h"
 
 namespace orvalis {
 namespace {

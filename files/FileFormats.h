@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "engine/CellGrid.h"
-#include "engine/Gadgets.h"
-#include "engine/UserMessage.h"
+#include "settings/GadgetAccess.h"
+#include "settings/UserMessage.h"
 
 namespace orvalis {
 

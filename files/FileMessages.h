@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "engine/UserMessage.h"
+#include "settings/UserMessage.h"
 
 namespace orvalis {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/UserMessage.h"
+#include "settings/UserMessage.h"
 
 class QWidget;
 

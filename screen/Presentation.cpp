@@ -3,11 +3,12 @@
 #include "engine/FieldCommands.h"
 #include "engine/GenerationStep.h"
 #include "engine/Population.h"
-#include "engine/Text.h"
 #include "screen/FieldPicture.h"
 #include "screen/ScanCodes.h"
 #include "screen/ScreenLayer.h"
 #include "screen/ScreenLayout.h"
+#include "settings/GadgetTable.h"
+#include "settings/Text.h"
 #include "view/FieldLayout.h"
 #include "view/FieldView.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "engine/CellGrid.h"
-#include "engine/Gadgets.h"
 #include "engine/Random.h"
+#include "settings/GadgetAccess.h"
 
 namespace orvalis {
 

@@ -3,8 +3,8 @@
 #include <functional>
 
 #include "engine/CellGrid.h"
-#include "engine/Gadgets.h"
 #include "engine/Random.h"
+#include "settings/GadgetAccess.h"
 
 namespace orvalis {
 

@@ -3,11 +3,11 @@
 #include <optional>
 #include <variant>
 
-#include "engine/Gadgets.h"
-#include "engine/SettingsRecord.h"
 #include "files/FileMessages.h"
 #include "files/io/SafeSave.h"
 #include "files/picture/PngWriter.h"
+#include "settings/GadgetAccess.h"
+#include "settings/SettingsRecord.h"
 #include "tools/CliArguments.h"
 #include "tools/FieldPictures.h"
 #include "tools/HeadlessRun.h"

@@ -4,8 +4,8 @@
 #include <charconv>
 #include <string_view>
 
-#include "engine/Text.h"
 #include "files/FileFormats.h"
+#include "settings/Text.h"
 #include "tools/PatternFiles.h"
 
 namespace orvalis::cli {

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "engine/Gadgets.h"
 #include "files/FileMessages.h"
 #include "files/picture/GifAnimation.h"
 #include "files/picture/RgbPicture.h"
+#include "settings/GadgetAccess.h"
 #include "tools/HeadlessRun.h"
 #include "view/FieldImage.h"
 

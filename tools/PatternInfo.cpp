@@ -3,8 +3,8 @@
 #include <array>
 #include <ctime>
 
-#include "engine/Gadgets.h"
 #include "files/io/TextEncoding.h"
+#include "settings/GadgetAccess.h"
 
 namespace orvalis::cli {
 namespace {

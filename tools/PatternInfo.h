@@ -3,7 +3,7 @@
 #include <ostream>
 
 #include "engine/CellGrid.h"
-#include "engine/Gadgets.h"
+#include "settings/GadgetAccess.h"
 
 namespace orvalis::cli {
 

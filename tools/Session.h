@@ -2,7 +2,7 @@
 
 #include "engine/CellGrid.h"
 #include "engine/GenerationStep.h"
-#include "engine/SettingsRecord.h"
+#include "settings/SettingsRecord.h"
 
 namespace orvalis::cli {
 

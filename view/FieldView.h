@@ -6,9 +6,9 @@
 #include <functional>
 
 #include "engine/CellGrid.h"
-#include "engine/Gadgets.h"
 #include "engine/InvalidationSink.h"
-#include "engine/SettingsRecord.h"
+#include "settings/GadgetAccess.h"
+#include "settings/SettingsRecord.h"
 #include "view/DirtyArea.h"
 #include "view/FieldLayout.h"
 #include "view/MouseEditor.h"

@@ -5,9 +5,9 @@
 #include <string_view>
 
 #include "engine/CellGrid.h"
-#include "engine/Gadgets.h"
-#include "engine/UserMessage.h"
 #include "files/community/ReadPattern.h"
+#include "settings/GadgetAccess.h"
+#include "settings/UserMessage.h"
 
 namespace orvalis {
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "engine/CellGrid.h"
-#include "engine/Text.h"
+#include "settings/Text.h"
 
 namespace orvalis {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "engine/Text.h"
 #include "files/io/TextLines.h"
+#include "settings/Text.h"
 
 namespace orvalis {
 namespace {

@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "engine/CellGrid.h"
-#include "engine/Text.h"
 #include "files/io/TextEncoding.h"
 #include "files/io/TextLines.h"
+#include "settings/Text.h"
 
 namespace orvalis {
 namespace {

@@ -4,10 +4,10 @@
 #include <cctype>
 
 #include "engine/CellGrid.h"
-#include "engine/Text.h"
 #include "files/community/RuleLine.h"
 #include "files/io/TextEncoding.h"
 #include "files/io/TextLines.h"
+#include "settings/Text.h"
 
 namespace orvalis {
 namespace {

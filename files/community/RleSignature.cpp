@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "engine/Text.h"
 #include "files/io/TextEncoding.h"
 #include "files/io/TextLines.h"
+#include "settings/Text.h"
 
 namespace orvalis {
 namespace {

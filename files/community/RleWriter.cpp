@@ -1,7 +1,7 @@
 #include "files/community/RleWriter.h"
 
 #include "engine/Population.h"
-#include "engine/Text.h"
+#include "settings/Text.h"
 
 namespace orvalis {
 namespace {

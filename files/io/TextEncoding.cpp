@@ -1,6 +1,6 @@
 #include "files/io/TextEncoding.h"
 
-#include "engine/Text.h"
+#include "settings/Text.h"
 
 namespace orvalis {
 namespace {

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "engine/CellGrid.h"
-#include "engine/Gadgets.h"
+#include "settings/GadgetAccess.h"
 
 namespace orvalis {
 

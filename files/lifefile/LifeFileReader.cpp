@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "engine/Text.h"
 #include "files/io/PatternFileBytes.h"
 #include "files/io/TextEncoding.h"
+#include "settings/Text.h"
 
 namespace orvalis {
 namespace {

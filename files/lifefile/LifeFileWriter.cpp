@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <limits>
 
-#include "engine/Gadgets.h"
-#include "engine/Text.h"
 #include "files/io/SafeSave.h"
 #include "files/io/TextEncoding.h"
+#include "settings/GadgetAccess.h"
+#include "settings/Text.h"
 
 namespace orvalis {
 namespace {

@@ -1,9 +1,9 @@
 #include "files/lifexml/LifeXmlApply.h"
 
 #include "engine/FieldCommands.h"
-#include "engine/Text.h"
 #include "files/io/TextEncoding.h"
 #include "files/lifexml/CommentContent.h"
+#include "settings/Text.h"
 
 namespace orvalis {
 namespace {

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "engine/CellGrid.h"
-#include "engine/Gadgets.h"
-#include "engine/UserMessage.h"
 #include "files/lifexml/XmlDocument.h"
+#include "settings/GadgetAccess.h"
+#include "settings/UserMessage.h"
 
 namespace orvalis {
 

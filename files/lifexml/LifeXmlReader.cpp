@@ -9,11 +9,11 @@
 #include <utility>
 #include <vector>
 
-#include "engine/Text.h"
 #include "files/io/PatternFileBytes.h"
 #include "files/io/TextEncoding.h"
 #include "files/lifexml/CellLines.h"
 #include "files/lifexml/LineBreakStyle.h"
+#include "settings/Text.h"
 
 namespace orvalis {
 namespace {

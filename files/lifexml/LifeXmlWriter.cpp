@@ -4,12 +4,12 @@
 #include <utility>
 #include <vector>
 
-#include "engine/Gadgets.h"
-#include "engine/Text.h"
 #include "files/io/SafeSave.h"
 #include "files/io/TextEncoding.h"
 #include "files/lifexml/CellLines.h"
 #include "files/lifexml/CommentContent.h"
+#include "settings/GadgetAccess.h"
+#include "settings/Text.h"
 
 namespace orvalis {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "engine/Text.h"
+#include "settings/Text.h"
 
 namespace orvalis {
 

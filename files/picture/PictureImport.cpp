@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <utility>
 
-#include "engine/Gadgets.h"
 #include "files/io/TextEncoding.h"
 #include "files/picture/PictureLoader.h"
 #include "files/picture/Resample.h"
+#include "settings/GadgetAccess.h"
 
 namespace orvalis {
 

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "engine/CellGrid.h"
-#include "engine/Gadgets.h"
 #include "files/picture/RgbPicture.h"
+#include "settings/GadgetAccess.h"
 
 namespace orvalis {
 

@@ -3,7 +3,7 @@
 #include <QAbstractButton>
 
 #include "engine/GenerationStep.h"
-#include "engine/Text.h"
+#include "settings/Text.h"
 #include "shell/panel/ControlPanel.h"
 #include "view/FieldView.h"
 
@@ -20,11 +20,11 @@ QAbstractButton& stepButtonOf(ControlPanel& panel) {
 
 }  // namespace
 
-SimulationDriver::SimulationDriver(ControlPanel& panel, QWidget& stepWindow, FieldView& mainWindow,
+SimulationDriver::SimulationDriver(ControlPanel& panel, QWidget& stepWindow, FieldView& fieldView,
                                    LifeField& field)
     : panel_(panel),
       stepWindow_(stepWindow),
-      mainWindow_(mainWindow),
+      fieldView_(fieldView),
       field_(field),
       simulationTimer_([this] { tick(); }),
       stepRepeat_(
@@ -37,7 +37,7 @@ SimulationDriver::SimulationDriver(ControlPanel& panel, QWidget& stepWindow, Fie
 }
 
 void SimulationDriver::startOrStop() {
-  Gadgets& gadgets = panel_.gadgets();
+  GadgetLayer& gadgets = panel_.gadgets();
   if (gadgets.gadgetValue(GadgetId::StartToggle) != 0) {
     gadgets.enableGadget(GadgetId::ScreenButton, false);
     if (gadgets.gadgetValue(GadgetId::HideCheck) != 0) {
@@ -50,7 +50,7 @@ void SimulationDriver::startOrStop() {
     gadgets.enableGadget(GadgetId::ScreenButton, true);
   }
   // The hover frame shows only while the simulation is stopped.
-  mainWindow_.invalidateAll();
+  fieldView_.invalidateAll();
 }
 
 void SimulationDriver::tick() {
@@ -83,16 +83,16 @@ void SimulationDriver::restore() {
 // Without an active window the Ctrl keys would reach no window at all.
 void SimulationDriver::hidePanel() {
   panel_.hide();
-  mainWindow_.activateWindow();
+  fieldView_.activateWindow();
 }
 
 // Every tick and every step follow the same protocol, with the settings as
 // the panel shows them now.
 void SimulationDriver::advance() {
-  Gadgets& gadgets = panel_.gadgets();
+  GadgetLayer& gadgets = panel_.gadgets();
   const StepSettings settings{visibleFieldSize(gadgets),
                               gadgets.gadgetValue(GadgetId::InfiniteCheck) != 0};
-  advanceGeneration(field_, settings, &mainWindow_);
+  advanceGeneration(field_, settings, &fieldView_);
   panel_.showFieldStatus();
 }
 

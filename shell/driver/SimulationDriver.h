@@ -21,7 +21,7 @@ class FieldView;
 // the restore brings everything back and stops the simulation.
 class SimulationDriver {
  public:
-  SimulationDriver(ControlPanel& panel, QWidget& stepWindow, FieldView& mainWindow,
+  SimulationDriver(ControlPanel& panel, QWidget& stepWindow, FieldView& fieldView,
                    LifeField& field);
 
   // "&Start": starts or stops as the toggle now says. The interval is the
@@ -47,7 +47,7 @@ class SimulationDriver {
 
   ControlPanel& panel_;
   QWidget& stepWindow_;
-  FieldView& mainWindow_;
+  FieldView& fieldView_;
   LifeField& field_;
   QtRepeatTimer simulationTimer_;
   StepButtonRepeat stepRepeat_;

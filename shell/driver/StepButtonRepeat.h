@@ -4,7 +4,7 @@
 #include <functional>
 #include <memory>
 
-#include "engine/Gadgets.h"
+#include "settings/GadgetAccess.h"
 #include "shell/driver/RepeatTimer.h"
 
 class QAbstractButton;

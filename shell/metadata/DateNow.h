@@ -2,7 +2,7 @@
 
 #include <QDateTime>
 
-#include "engine/Gadgets.h"
+#include "settings/GadgetAccess.h"
 
 namespace orvalis {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "engine/Text.h"
+#include "settings/Text.h"
 
 namespace orvalis {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "engine/Gadgets.h"
 #include "platform/DesktopServices.h"
+#include "settings/GadgetAccess.h"
 
 namespace orvalis {
 

@@ -19,9 +19,9 @@ void run(const std::function<void()>& hook) {
 
 }  // namespace
 
-ControlPanel::ControlPanel(FieldView& mainWindow, LifeField& field, Random& random)
-    : ToolWindow(&mainWindow, QStringLiteral("Life Ctrl"), QSize(170, 570)),
-      mainWindow_(mainWindow),
+ControlPanel::ControlPanel(FieldView& fieldView, LifeField& field, Random& random)
+    : ToolWindow(&fieldView, QStringLiteral("Life Ctrl"), QSize(170, 570)),
+      fieldView_(fieldView),
       field_(field),
       random_(random),
       gadgets_(*this, [this](GadgetId id) { command(id, CommandSource::Control); }) {
@@ -66,7 +66,7 @@ void ControlPanel::command(GadgetId id, CommandSource source) {
       if (fromKey) {
         flip(id);
       }
-      mainWindow_.invalidateAll();
+      fieldView_.invalidateAll();
       break;
     case GadgetId::InfiniteCheck:
       if (fromKey) {
@@ -88,7 +88,7 @@ void ControlPanel::command(GadgetId id, CommandSource source) {
     case GadgetId::LoadButton:
       if (hooks_.load) {
         hooks_.load();
-        mainWindow_.activateWindow();
+        fieldView_.activateWindow();
       }
       break;
     case GadgetId::OpenSourceButton:
@@ -116,11 +116,11 @@ void ControlPanel::showFieldStatus() {
 // keeps the generation.
 void ControlPanel::changeFieldSize() {
   const FieldSize size = visibleFieldSize(gadgets_);
-  const FieldLayout& shown = mainWindow_.fieldLayout();
+  const FieldLayout& shown = fieldView_.fieldLayout();
   if (size != FieldSize{shown.columns, shown.rows}) {
     restartGenerations(field_, size);
   }
-  mainWindow_.setFieldSize(size.columns, size.rows);
+  fieldView_.setFieldSize(size.columns, size.rows);
 }
 
 void ControlPanel::flip(GadgetId id) {
@@ -174,7 +174,7 @@ void ControlPanel::runFieldCommand(GadgetId id) {
     default:
       return;
   }
-  mainWindow_.invalidateAll();
+  fieldView_.invalidateAll();
 }
 
 }  // namespace orvalis

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "engine/Gadgets.h"
-#include "shell/panel/Gadgets.h"
+#include "settings/GadgetAccess.h"
+#include "shell/panel/GadgetLayer.h"
 #include "shell/panel/PanelHooks.h"
-#include "shell/startup/ToolWindow.h"
+#include "shell/panel/ToolWindow.h"
 
 namespace orvalis {
 
@@ -21,7 +21,7 @@ class ControlPanel : public ToolWindow {
  public:
   // The panel belongs to the main window; the field commands work on
   // `field` and draw from `random`.
-  ControlPanel(FieldView& mainWindow, LifeField& field, Random& random);
+  ControlPanel(FieldView& fieldView, LifeField& field, Random& random);
 
   // Runs command `id`. Numbers that no command has do nothing. The status
   // line shows the field as the command left it.
@@ -29,7 +29,7 @@ class ControlPanel : public ToolWindow {
   // The field's generation and population into the status line.
   void showFieldStatus();
 
-  Gadgets& gadgets() { return gadgets_; }
+  GadgetLayer& gadgets() { return gadgets_; }
   PanelHooks& hooks() { return hooks_; }
 
  private:
@@ -39,11 +39,11 @@ class ControlPanel : public ToolWindow {
   void runFieldCommand(GadgetId id);
   void changeFieldSize();
 
-  FieldView& mainWindow_;
+  FieldView& fieldView_;
   LifeField& field_;
   Random& random_;
   PanelHooks hooks_;
-  Gadgets gadgets_;
+  GadgetLayer gadgets_;
 };
 
 }  // namespace orvalis

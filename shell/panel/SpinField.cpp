@@ -4,7 +4,8 @@
 #include <QLineEdit>
 #include <QToolButton>
 
-#include "engine/Text.h"
+#include "settings/GadgetTable.h"
+#include "settings/Text.h"
 
 namespace orvalis {
 namespace {

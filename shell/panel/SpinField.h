@@ -2,7 +2,8 @@
 
 #include <QWidget>
 
-#include "engine/Gadgets.h"
+#include "settings/GadgetAccess.h"
+#include "settings/GadgetTable.h"
 
 class QLineEdit;
 class QToolButton;

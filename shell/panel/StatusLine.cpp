@@ -1,6 +1,6 @@
 #include "shell/panel/StatusLine.h"
 
-#include "engine/Text.h"
+#include "settings/Text.h"
 
 namespace orvalis {
 

@@ -4,7 +4,7 @@
 #include <functional>
 #include <optional>
 
-#include "engine/Gadgets.h"
+#include "settings/GadgetAccess.h"
 
 class QKeyEvent;
 

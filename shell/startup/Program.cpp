@@ -13,12 +13,12 @@
 #include "dialogs/AboutDialog.h"
 #include "screen/PresentationCommand.h"
 #include "shell/driver/SimulationDriver.h"
-#include "shell/files/FileCommands.h"
+#include "shell/filecommands/FileCommands.h"
 #include "shell/metadata/DateNow.h"
 #include "shell/metadata/SourceLink.h"
 #include "shell/panel/ControlPanel.h"
+#include "shell/panel/ToolWindow.h"
 #include "shell/startup/FileDrops.h"
-#include "shell/startup/ToolWindow.h"
 #include "view/FieldView.h"
 
 namespace orvalis {

@@ -8,13 +8,13 @@
 #include <cstring>
 #include <filesystem>
 
-#include "engine/SettingsRecord.h"
 #include "files/io/RegularFile.h"
 #include "files/lifefile/LifeFile.h"
 #include "files/lifexml/LifeXmlApply.h"
 #include "files/lifexml/LifeXmlReader.h"
 #include "files/picture/PictureImport.h"
 #include "files/picture/PictureLoader.h"
+#include "settings/SettingsRecord.h"
 #include "tests/files/PatternExamples.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestPictures.h"

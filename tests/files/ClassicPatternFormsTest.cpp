@@ -7,8 +7,8 @@
 #include <utility>
 
 #include "engine/GenerationStep.h"
-#include "engine/SettingsRecord.h"
 #include "files/FileContent.h"
+#include "settings/SettingsRecord.h"
 #include "tests/files/ClassicPatterns.h"
 #include "tests/files/OtherPatternForms.h"
 #include "tests/support/TempFolder.h"

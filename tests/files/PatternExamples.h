@@ -4,7 +4,7 @@
 #include <string>
 
 #include "engine/CellGrid.h"
-#include "engine/SettingsRecord.h"
+#include "settings/SettingsRecord.h"
 
 namespace orvalis::test {
 

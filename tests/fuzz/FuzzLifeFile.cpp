@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "engine/SettingsRecord.h"
 #include "files/lifefile/LifeFile.h"
+#include "settings/SettingsRecord.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace orvalis;

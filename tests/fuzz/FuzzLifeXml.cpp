@@ -6,10 +6,10 @@
 #include <string>
 #include <string_view>
 
-#include "engine/SettingsRecord.h"
 #include "files/lifexml/LifeXmlApply.h"
 #include "files/lifexml/LifeXmlReader.h"
 #include "files/lifexml/LifeXmlWriter.h"
+#include "settings/SettingsRecord.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace orvalis;

@@ -7,10 +7,10 @@
 #include <utility>
 #include <vector>
 
-#include "engine/SettingsRecord.h"
 #include "files/community/CommunityFormats.h"
 #include "files/lifefile/LifeFile.h"
 #include "files/lifexml/LifeXmlWriter.h"
+#include "settings/SettingsRecord.h"
 #include "tests/files/ClassicPatterns.h"
 #include "tests/files/OtherPatternForms.h"
 #include "tests/files/PatternExamples.h"

@@ -7,9 +7,9 @@
 #include <variant>
 
 #include "engine/CellGrid.h"
-#include "engine/SettingsRecord.h"
 #include "files/community/PatternPlacement.h"
 #include "files/community/ReadPattern.h"
+#include "settings/SettingsRecord.h"
 
 namespace orvalis::fuzz {
 

@@ -7,9 +7,9 @@
 #include <string_view>
 #include <variant>
 
-#include "engine/SettingsRecord.h"
 #include "files/community/ExportedPattern.h"
 #include "files/community/PatternPlacement.h"
+#include "settings/SettingsRecord.h"
 #include "tests/support/LoadedState.h"
 
 namespace orvalis::fuzz {

@@ -4,11 +4,11 @@
 #include <utility>
 
 #include "engine/GenerationStep.h"
-#include "engine/SettingsRecord.h"
 #include "screen/FieldPicture.h"
 #include "screen/HeadlessScreenLayer.h"
 #include "screen/Presentation.h"
 #include "screen/ScanCodes.h"
+#include "settings/SettingsRecord.h"
 #include "view/FieldPalette.h"
 #include "view/FieldView.h"
 

@@ -3,11 +3,11 @@
 #include <QTest>
 #include <QTimer>
 
-#include "engine/SettingsRecord.h"
 #include "screen/FieldPicture.h"
 #include "screen/PresentationCommand.h"
 #include "screen/QtScreenLayer.h"
 #include "screen/ScreenLayout.h"
+#include "settings/SettingsRecord.h"
 #include "view/FieldPalette.h"
 #include "view/FieldView.h"
 

@@ -10,10 +10,10 @@
 #include <map>
 
 #include "engine/GenerationStep.h"
-#include "engine/Text.h"
 #include "files/FileFormats.h"
+#include "settings/Text.h"
 #include "shell/driver/SimulationDriver.h"
-#include "shell/files/FilePaths.h"
+#include "shell/filecommands/FilePaths.h"
 #include "tests/files/PatternExamples.h"
 #include "tests/shell/ProgramFixture.h"
 #include "tests/support/TempFolder.h"

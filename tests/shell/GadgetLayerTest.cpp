@@ -7,7 +7,8 @@
 #include <QToolButton>
 #include <climits>
 
-#include "engine/SettingsRecord.h"
+#include "settings/GadgetTable.h"
+#include "settings/SettingsRecord.h"
 #include "tests/shell/ProgramFixture.h"
 #include "view/FieldView.h"
 
@@ -77,7 +78,7 @@ std::string latin1(const char* utf8) {
 }
 
 // The control as a whole (the spin field around its edit).
-QWidget* control(Gadgets& gadgets, GadgetId id) {
+QWidget* control(GadgetLayer& gadgets, GadgetId id) {
   QWidget* handle = gadgets.gadgetHandle(id);
   return gadgetKind(id) == GadgetKind::Spin ? handle->parentWidget() : handle;
 }
@@ -164,7 +165,7 @@ class GadgetLayerTest : public QObject, test::ProgramFixture {
   }
 
   void spinValuesStayInRangeWhileTheTextMayNot() {
-    Gadgets& g = gadgets();
+    GadgetLayer& g = gadgets();
     g.setGadgetValue(GadgetId::IntervalSpin, 20000);
     QCOMPARE(g.gadgetValue(GadgetId::IntervalSpin), 10000);
     QCOMPARE(g.gadgetText(GadgetId::IntervalSpin), "10000");
@@ -207,7 +208,7 @@ class GadgetLayerTest : public QObject, test::ProgramFixture {
   }
 
   void sizeFieldsTakeNoTypingAndReachTheView() {
-    Gadgets& g = gadgets();
+    GadgetLayer& g = gadgets();
     const FieldLayout& layout = program->mainWindow().fieldLayout();
     QCOMPARE(layout.columns, 50);
     QCOMPARE(layout.rows, 50);
@@ -240,7 +241,7 @@ class GadgetLayerTest : public QObject, test::ProgramFixture {
   }
 
   void settingValuesRunsNoCommand() {
-    Gadgets& g = gadgets();
+    GadgetLayer& g = gadgets();
     int starts = 0;
     panel().hooks().startStop = [&] { ++starts; };
     g.setGadgetValue(GadgetId::StartToggle, 7);
@@ -252,7 +253,7 @@ class GadgetLayerTest : public QObject, test::ProgramFixture {
   }
 
   void optionsFormOneGroup() {
-    Gadgets& g = gadgets();
+    GadgetLayer& g = gadgets();
     auto value = [&](GadgetId id) { return g.gadgetValue(id); };
     g.setGadgetValue(GadgetId::StaticOption, 1);
     QCOMPARE(value(GadgetId::NormalOption), 0);
@@ -273,7 +274,7 @@ class GadgetLayerTest : public QObject, test::ProgramFixture {
   }
 
   void textsCrossAsLatin1() {
-    Gadgets& g = gadgets();
+    GadgetLayer& g = gadgets();
     g.setGadgetText(GadgetId::AuthorField, "M\xfcller");
     auto* author = static_cast<QLineEdit*>(g.gadgetHandle(GadgetId::AuthorField));
     QCOMPARE(author->text(), QStringLiteral("Müller"));
@@ -290,7 +291,7 @@ class GadgetLayerTest : public QObject, test::ProgramFixture {
   }
 
   void commentKeepsItsTextWithCrLf() {
-    Gadgets& g = gadgets();
+    GadgetLayer& g = gadgets();
     const std::string comment =
         "Zeile 1\r\nZeile\xa0"
         "2\tmit Tab\r\n\r\n\xe4nde \xff";
@@ -322,7 +323,7 @@ class GadgetLayerTest : public QObject, test::ProgramFixture {
   }
 
   void dateFieldHoldsMinutesOfUtcWallClockOrNoDate() {
-    Gadgets& g = gadgets();
+    GadgetLayer& g = gadgets();
     QCOMPARE(g.gadgetValue(GadgetId::DateField), 0);
     QCOMPARE(g.gadgetText(GadgetId::DateField), "");
     g.setGadgetValue(GadgetId::DateField, 1700000059);

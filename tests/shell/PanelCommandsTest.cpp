@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "engine/CellGrid.h"
+#include "settings/GadgetTable.h"
 #include "tests/shell/ProgramFixture.h"
 #include "view/FieldView.h"
 

@@ -7,6 +7,7 @@
 #include "screen/HeadlessScreenLayer.h"
 #include "screen/Presentation.h"
 #include "screen/ScanCodes.h"
+#include "settings/GadgetTable.h"
 #include "shell/driver/SimulationDriver.h"
 #include "tests/shell/ProgramFixture.h"
 #include "tests/support/TempFolder.h"

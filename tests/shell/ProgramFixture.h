@@ -33,7 +33,7 @@ struct ProgramFixture {
   }
 
   ControlPanel& panel() { return program->controlPanel(); }
-  Gadgets& gadgets() { return panel().gadgets(); }
+  GadgetLayer& gadgets() { return panel().gadgets(); }
 
   // Shows the windows and waits until the panel is the active window.
   [[nodiscard]] bool showWithActivePanel() {

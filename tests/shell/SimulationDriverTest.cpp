@@ -7,7 +7,7 @@
 #include <QTimer>
 
 #include "engine/GenerationStep.h"
-#include "engine/Text.h"
+#include "settings/Text.h"
 #include "shell/driver/SimulationDriver.h"
 #include "tests/shell/ProgramFixture.h"
 #include "tests/support/GenerationReplay.h"

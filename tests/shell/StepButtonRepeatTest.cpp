@@ -1,7 +1,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "engine/SettingsRecord.h"
+#include "settings/SettingsRecord.h"
 #include "shell/driver/StepButtonRepeat.h"
 
 using namespace orvalis;

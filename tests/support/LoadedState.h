@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "engine/CellGrid.h"
-#include "engine/Gadgets.h"
+#include "settings/GadgetAccess.h"
 
 namespace orvalis::test {
 

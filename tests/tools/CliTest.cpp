@@ -7,11 +7,11 @@
 #include <sstream>
 
 #include "engine/GenerationStep.h"
-#include "engine/SettingsRecord.h"
 #include "files/FileFormats.h"
 #include "files/lifefile/LifeFile.h"
 #include "files/lifexml/LifeXmlWriter.h"
 #include "files/picture/GifAnimation.h"
+#include "settings/SettingsRecord.h"
 #include "tests/files/PatternExamples.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestPictures.h"

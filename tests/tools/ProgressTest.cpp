@@ -17,8 +17,8 @@
 
 #include "engine/FieldCommands.h"
 #include "engine/Random.h"
-#include "engine/SettingsRecord.h"
 #include "files/lifexml/LifeXmlWriter.h"
+#include "settings/SettingsRecord.h"
 #include "tests/support/TempFolder.h"
 #include "tools/Cli.h"
 #include "tools/ProgressLine.h"

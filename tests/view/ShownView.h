@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QTest>
 
-#include "engine/SettingsRecord.h"
+#include "settings/SettingsRecord.h"
 #include "tests/support/WindowPixels.h"
 #include "view/FieldView.h"
 

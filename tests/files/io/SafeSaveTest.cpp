@@ -10,10 +10,10 @@
 #include <optional>
 #include <thread>
 
-#include "engine/SettingsRecord.h"
 #include "files/io/SafeSave.h"
 #include "files/lifefile/LifeFile.h"
 #include "files/lifexml/LifeXmlWriter.h"
+#include "settings/SettingsRecord.h"
 #include "tests/support/TempFolder.h"
 
 namespace orvalis {

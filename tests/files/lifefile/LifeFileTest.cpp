@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "engine/SettingsRecord.h"
 #include "files/lifefile/LifeFile.h"
+#include "settings/SettingsRecord.h"
 #include "tests/files/PatternExamples.h"
 #include "tests/support/TempFolder.h"
 

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "engine/SettingsRecord.h"
 #include "files/lifexml/CommentContent.h"
 #include "files/lifexml/LifeXmlApply.h"
 #include "files/lifexml/LifeXmlReader.h"
 #include "files/lifexml/LifeXmlWriter.h"
+#include "settings/SettingsRecord.h"
 #include "tests/files/PatternExamples.h"
 #include "tests/support/LoadedState.h"
 #include "tests/support/TempFolder.h"

@@ -2,11 +2,11 @@
 
 #include <cstdlib>
 
-#include "engine/SettingsRecord.h"
 #include "files/picture/JpegDecoder.h"
 #include "files/picture/PictureImport.h"
 #include "files/picture/PictureLoader.h"
 #include "files/picture/Resample.h"
+#include "settings/SettingsRecord.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestPictures.h"
 

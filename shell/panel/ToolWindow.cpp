@@ -1,4 +1,4 @@
-#include "shell/startup/ToolWindow.h"
+#include "shell/panel/ToolWindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -2,8 +2,8 @@
 
 #include <limits>
 
-#include "engine/SettingsRecord.h"
-#include "engine/Text.h"
+#include "settings/SettingsRecord.h"
+#include "settings/Text.h"
 
 namespace orvalis {
 namespace {

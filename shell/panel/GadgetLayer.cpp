@@ -1,4 +1,4 @@
-#include "shell/panel/Gadgets.h"
+#include "shell/panel/GadgetLayer.h"
 
 #include <QCheckBox>
 #include <QDateTimeEdit>
@@ -6,10 +6,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "settings/GadgetTable.h"
 #include "shell/panel/CommentEditor.h"
 #include "shell/panel/ControlCharacters.h"
 #include "shell/panel/DateField.h"
-#include "shell/panel/GadgetTable.h"
 #include "shell/panel/PanelLabel.h"
 #include "shell/panel/SpinField.h"
 #include "shell/panel/SpokenNames.h"
@@ -78,17 +78,17 @@ QAbstractButton* makeButton(GadgetKind kind, const QString& caption, QWidget* pa
 
 }  // namespace
 
-Gadgets::Gadgets(QWidget& panel, std::function<void(GadgetId)> notify)
+GadgetLayer::GadgetLayer(QWidget& panel, std::function<void(GadgetId)> notify)
     : notify_(std::move(notify)) {
   for (const GadgetRow& row : gadgetTable()) {
     const QString caption = QString::fromUtf8(row.caption);
     QWidget* widget = nullptr;
-    switch (const GadgetKind kind = gadgetKind(row.id)) {
+    switch (row.kind) {
       case GadgetKind::Label:
         widget = new PanelLabel(caption, &panel);
         break;
       case GadgetKind::Spin: {
-        auto* spin = new SpinField(*spinRange(row.id), &panel);
+        auto* spin = new SpinField(*row.range, &panel);
         if (row.readOnly) {
           makeReadOnly(spin->edit());
         }
@@ -108,13 +108,14 @@ Gadgets::Gadgets(QWidget& panel, std::function<void(GadgetId)> notify)
       case GadgetKind::None:
         continue;
       default: {
-        QAbstractButton* control = makeButton(kind, caption, &panel);
+        QAbstractButton* control = makeButton(row.kind, caption, &panel);
         QObject::connect(control, &QAbstractButton::clicked, [this, id = row.id] { notify_(id); });
         widget = control;
         break;
       }
     }
-    widget->setGeometry(row.rectangle);
+    const GadgetRectangle& place = row.rectangle;
+    widget->setGeometry(place.x, place.y, place.width, place.height);
     add(row.id, widget);
   }
   nameForScreenReaders();
@@ -122,26 +123,25 @@ Gadgets::Gadgets(QWidget& panel, std::function<void(GadgetId)> notify)
 
 // Buttons and labels are read by their captions; a field takes the caption
 // of its label, and so do the parts that take the focus.
-void Gadgets::nameForScreenReaders() {
+void GadgetLayer::nameForScreenReaders() {
   for (const GadgetRow& row : gadgetTable()) {
     QWidget* widget = gadget(row.id);
-    widget->setAccessibleDescription(spokenDescription(row.id));
-    const auto naming = namingGadget(row.id);
-    if (!naming) {
+    widget->setAccessibleDescription(QString::fromUtf8(row.description));
+    if (!row.namedBy) {
       continue;
     }
-    const QString name = spokenCaption(fromLatin1(gadgetText(*naming)));
+    const QString name = spokenCaption(fromLatin1(gadgetText(*row.namedBy)));
     widget->setAccessibleName(name);
-    if (gadgetKind(row.id) == GadgetKind::Spin) {
+    if (row.kind == GadgetKind::Spin) {
       static_cast<SpinField*>(widget)->edit().setAccessibleName(name);
-    } else if (gadgetKind(row.id) == GadgetKind::DateField) {
+    } else if (row.kind == GadgetKind::DateField) {
       static_cast<DateField*>(widget)->check().setAccessibleName(name);
       static_cast<DateField*>(widget)->editor().setAccessibleName(name);
     }
   }
 }
 
-void Gadgets::add(GadgetId id, QWidget* widget) {
+void GadgetLayer::add(GadgetId id, QWidget* widget) {
   // Explicit, so that a control moved to another window keeps the font.
   widget->setFont(panelFont());
   // Tab does not move between the controls, nor within one; a click focuses.
@@ -155,7 +155,7 @@ void Gadgets::add(GadgetId id, QWidget* widget) {
   widgets_[static_cast<int>(id)] = widget;
 }
 
-void Gadgets::applyStartValues() {
+void GadgetLayer::applyStartValues() {
   for (const GadgetRow& row : gadgetTable()) {
     if (row.id == GadgetId::SizeXSpin || row.id == GadgetId::SizeYSpin) {
       continue;
@@ -169,12 +169,12 @@ void Gadgets::applyStartValues() {
   setGadgetValue(GadgetId::NormalOption, 1);
 }
 
-QWidget* Gadgets::gadget(GadgetId id) const {
+QWidget* GadgetLayer::gadget(GadgetId id) const {
   const int number = static_cast<int>(id);
   return number >= 0 && number < gadgetCount ? widgets_[number].data() : nullptr;
 }
 
-long long Gadgets::gadgetValue(GadgetId id) {
+long long GadgetLayer::gadgetValue(GadgetId id) {
   QWidget* widget = gadget(id);
   if (widget == nullptr) {
     return 0;
@@ -193,7 +193,7 @@ long long Gadgets::gadgetValue(GadgetId id) {
   }
 }
 
-void Gadgets::setGadgetValue(GadgetId id, long long value) {
+void GadgetLayer::setGadgetValue(GadgetId id, long long value) {
   QWidget* widget = gadget(id);
   if (widget == nullptr) {
     return;
@@ -223,7 +223,7 @@ void Gadgets::setGadgetValue(GadgetId id, long long value) {
   }
 }
 
-std::string Gadgets::gadgetText(GadgetId id) {
+std::string GadgetLayer::gadgetText(GadgetId id) {
   QWidget* widget = gadget(id);
   if (widget == nullptr) {
     return {};
@@ -250,7 +250,7 @@ std::string Gadgets::gadgetText(GadgetId id) {
   return {};
 }
 
-void Gadgets::setGadgetText(GadgetId id, const std::string& text) {
+void GadgetLayer::setGadgetText(GadgetId id, const std::string& text) {
   QWidget* widget = gadget(id);
   if (widget == nullptr) {
     return;
@@ -286,7 +286,7 @@ void Gadgets::setGadgetText(GadgetId id, const std::string& text) {
   }
 }
 
-void Gadgets::focusGadget(GadgetId id) {
+void GadgetLayer::focusGadget(GadgetId id) {
   QWidget* widget = gadget(id);
   if (widget == nullptr) {
     return;
@@ -297,19 +297,19 @@ void Gadgets::focusGadget(GadgetId id) {
   widget->setFocus(Qt::OtherFocusReason);
 }
 
-void Gadgets::enableGadget(GadgetId id, bool on) {
+void GadgetLayer::enableGadget(GadgetId id, bool on) {
   if (QWidget* widget = gadget(id)) {
     widget->setEnabled(on);
   }
 }
 
-void Gadgets::moveGadget(GadgetId id, int x, int y) {
+void GadgetLayer::moveGadget(GadgetId id, int x, int y) {
   if (QWidget* widget = gadget(id)) {
     widget->move(x, y);
   }
 }
 
-QWidget* Gadgets::gadgetHandle(GadgetId id) const {
+QWidget* GadgetLayer::gadgetHandle(GadgetId id) const {
   QWidget* widget = gadget(id);
   if (widget != nullptr && gadgetKind(id) == GadgetKind::Spin) {
     return &static_cast<SpinField*>(widget)->edit();

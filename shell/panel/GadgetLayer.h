@@ -5,19 +5,19 @@
 #include <array>
 #include <functional>
 
-#include "engine/Gadgets.h"
+#include "settings/GadgetAccess.h"
 
 namespace orvalis {
 
 // The gadget layer: every control of the panel by its number. An operation
 // on a number without a control does nothing and reads 0 or "". Texts cross
 // into Qt as ISO-8859-1; characters outside it read as '?'.
-class Gadgets : public GadgetAccess {
+class GadgetLayer : public GadgetAccess {
  public:
   // Creates every control of the gadget table on `panel`, in table order.
   // `notify` receives the commands the controls report: clicks of buttons,
   // check boxes and options, and every text change of a spin field.
-  Gadgets(QWidget& panel, std::function<void(GadgetId)> notify);
+  GadgetLayer(QWidget& panel, std::function<void(GadgetId)> notify);
 
   // Gives the spin fields their start values ("Y" before "Größe X", so the
   // size reaches the field view through the notifications) and selects

@@ -1,4 +1,4 @@
-#include "engine/Text.h"
+#include "settings/Text.h"
 
 #include <limits>
 

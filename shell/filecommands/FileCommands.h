@@ -5,11 +5,11 @@
 #include <vector>
 
 #include "engine/CellGrid.h"
-#include "engine/Gadgets.h"
 #include "files/FileFormats.h"
 #include "files/lifexml/LifeXmlApply.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
+#include "settings/GadgetAccess.h"
 
 class QWidget;
 

@@ -1,4 +1,4 @@
-#include "shell/files/FileCommands.h"
+#include "shell/filecommands/FileCommands.h"
 
 #include <QApplication>
 #include <filesystem>
@@ -11,7 +11,7 @@
 #include "files/community/ExportedPattern.h"
 #include "files/lifexml/LifeXmlReader.h"
 #include "files/picture/PngWriter.h"
-#include "shell/files/FilePaths.h"
+#include "shell/filecommands/FilePaths.h"
 #include "view/FieldImage.h"
 #include "view/FieldView.h"
 

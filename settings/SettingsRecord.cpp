@@ -1,6 +1,7 @@
-#include "engine/SettingsRecord.h"
+#include "settings/SettingsRecord.h"
 
-#include "engine/Text.h"
+#include "settings/GadgetTable.h"
+#include "settings/Text.h"
 
 namespace orvalis {
 namespace {

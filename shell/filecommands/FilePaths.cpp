@@ -1,8 +1,8 @@
-#include "shell/files/FilePaths.h"
+#include "shell/filecommands/FilePaths.h"
 
 #include <algorithm>
 
-#include "engine/Text.h"
+#include "settings/Text.h"
 
 namespace orvalis {
 namespace {

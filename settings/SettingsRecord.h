@@ -3,7 +3,7 @@
 #include <map>
 #include <string>
 
-#include "engine/Gadgets.h"
+#include "settings/GadgetAccess.h"
 
 namespace orvalis {
 
