@@ -6,14 +6,14 @@
 #include "bench/BenchPath.h"
 #include "engine/FieldCommands.h"
 #include "engine/Random.h"
-#include "files/community/CommunityFormats.h"
 #include "files/lifefile/LifeFile.h"
-#include "files/lifexml/LifeXmlApply.h"
+#include "files/lifexml/LifeXmlDocument.h"
 #include "files/lifexml/LifeXmlReader.h"
 #include "files/lifexml/LifeXmlWriter.h"
 #include "files/picture/PictureImport.h"
 #include "files/picture/Resample.h"
 #include "settings/SettingsRecord.h"
+#include "tests/support/DocumentFiles.h"
 
 namespace orvalis {
 namespace {
@@ -38,7 +38,8 @@ void BM_WriteLifeXml(benchmark::State& state) {
   FullPattern pattern;
   const std::string path = benchPath("voll.lxm");
   for (auto _ : state) {
-    benchmark::DoNotOptimize(writeLifeXml(path, pattern.settings, pattern.field.cells));
+    benchmark::DoNotOptimize(
+        orvalis::test::saveAs(FormatId::LifeXml, path, pattern.settings, pattern.field.cells));
   }
   state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(path));
   std::filesystem::remove(path);
@@ -48,12 +49,11 @@ BENCHMARK(BM_WriteLifeXml)->Unit(benchmark::kMillisecond);
 void BM_ReadLifeXml(benchmark::State& state) {
   FullPattern pattern;
   const std::string path = benchPath("voll.lxm");
-  writeLifeXml(path, pattern.settings, pattern.field.cells);
+  orvalis::test::saveAs(FormatId::LifeXml, path, pattern.settings, pattern.field.cells);
   SettingsRecord settings;
   CellGrid grid;
   for (auto _ : state) {
-    const auto document = readLifeXml(path);
-    benchmark::DoNotOptimize(applyLifeXml(*document, ApplyMode::Full, path, settings, grid));
+    benchmark::DoNotOptimize(orvalis::test::loadInto(FormatId::LifeXml, path, settings, grid));
   }
   std::filesystem::remove(path);
 }
@@ -63,7 +63,8 @@ void BM_WriteLifeFile(benchmark::State& state) {
   FullPattern pattern;
   const std::string path = benchPath("voll.lif");
   for (auto _ : state) {
-    benchmark::DoNotOptimize(writeLifeFile(path, pattern.settings, pattern.field.cells));
+    benchmark::DoNotOptimize(
+        orvalis::test::saveAs(FormatId::LifeFile, path, pattern.settings, pattern.field.cells));
   }
   std::filesystem::remove(path);
 }
@@ -72,11 +73,11 @@ BENCHMARK(BM_WriteLifeFile)->Unit(benchmark::kMillisecond);
 void BM_ReadLifeFile(benchmark::State& state) {
   FullPattern pattern;
   const std::string path = benchPath("voll.lif");
-  writeLifeFile(path, pattern.settings, pattern.field.cells);
+  orvalis::test::saveAs(FormatId::LifeFile, path, pattern.settings, pattern.field.cells);
   SettingsRecord settings;
   CellGrid grid;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(readLifeFile(path, settings, grid));
+    benchmark::DoNotOptimize(test::loadInto(FormatId::LifeFile, path, settings, grid).loaded());
   }
   std::filesystem::remove(path);
 }
@@ -87,7 +88,7 @@ void BM_WriteRle(benchmark::State& state) {
   const std::string path = benchPath("voll.rle");
   for (auto _ : state) {
     benchmark::DoNotOptimize(
-        writeCommunityPattern(path, CommunityFormat::Rle, pattern.settings, pattern.field.cells));
+        orvalis::test::saveAs(FormatId::Rle, path, pattern.settings, pattern.field.cells));
   }
   state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(path));
   std::filesystem::remove(path);
@@ -97,11 +98,11 @@ BENCHMARK(BM_WriteRle)->Unit(benchmark::kMillisecond);
 void BM_ReadRle(benchmark::State& state) {
   FullPattern pattern;
   const std::string path = benchPath("voll.rle");
-  writeCommunityPattern(path, CommunityFormat::Rle, pattern.settings, pattern.field.cells);
+  orvalis::test::saveAs(FormatId::Rle, path, pattern.settings, pattern.field.cells);
   SettingsRecord settings;
   CellGrid grid;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(loadCommunityPattern(path, CommunityFormat::Rle, settings, grid));
+    benchmark::DoNotOptimize(orvalis::test::loadInto(FormatId::Rle, path, settings, grid));
   }
   std::filesystem::remove(path);
 }
@@ -122,7 +123,7 @@ void BM_FitPictureToField(benchmark::State& state) {
     }
     state.ResumeTiming();
     const auto fitted = fittedPicture(std::move(picture), fullField);
-    writePictureCells(*fitted, fullField, 128, false, grid);
+    benchmark::DoNotOptimize(pictureCells(*fitted, fullField, 128, false));
   }
 }
 BENCHMARK(BM_FitPictureToField)->Unit(benchmark::kMillisecond);

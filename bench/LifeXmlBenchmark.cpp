@@ -15,10 +15,11 @@
 #include "bench/ProgramTimes.h"
 #include "engine/FieldCommands.h"
 #include "engine/Random.h"
-#include "files/lifexml/LifeXmlApply.h"
+#include "files/lifexml/LifeXmlDocument.h"
 #include "files/lifexml/LifeXmlReader.h"
 #include "files/lifexml/LifeXmlWriter.h"
 #include "settings/SettingsRecord.h"
+#include "tests/support/DocumentFiles.h"
 
 namespace orvalis {
 namespace {
@@ -65,9 +66,9 @@ struct Files {
 
   Files() {
     Pattern tiny({3, 3});
-    writeLifeXml(small, tiny.settings, tiny.field.cells);
+    orvalis::test::saveAs(FormatId::LifeXml, small, tiny.settings, tiny.field.cells);
     Pattern full({500, 500});
-    std::string text = lifeXmlText(full.settings, full.field.cells);
+    std::string text = lifeXmlText(fieldDocument(full.settings, full.field.cells));
     std::ofstream(layouts[Written], std::ios::binary) << text;
     std::ofstream(layouts[Reindented], std::ios::binary) << reindented(text);
   }
@@ -163,8 +164,7 @@ void BM_ReadLifeXml(benchmark::State& state) {
   for (auto _ : state) {
     xmlwf.measure();
     const double start = processorSeconds();
-    const auto document = readLifeXml(path);
-    benchmark::DoNotOptimize(applyLifeXml(*document, ApplyMode::Full, path, settings, grid));
+    benchmark::DoNotOptimize(orvalis::test::loadInto(FormatId::LifeXml, path, settings, grid));
     processors.push_back(processorSeconds() - start);
     state.SetIterationTime(processors.back());
   }
@@ -181,7 +181,8 @@ void BM_WriteLifeXml(benchmark::State& state) {
   for (auto _ : state) {
     xmlwf.measure();
     const double start = processorSeconds();
-    benchmark::DoNotOptimize(writeLifeXml(path, pattern.settings, pattern.field.cells));
+    benchmark::DoNotOptimize(
+        orvalis::test::saveAs(FormatId::LifeXml, path, pattern.settings, pattern.field.cells));
     processors.push_back(processorSeconds() - start);
     state.SetIterationTime(processors.back());
   }

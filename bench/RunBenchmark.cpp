@@ -10,6 +10,7 @@
 #include "engine/FieldCommands.h"
 #include "files/lifexml/LifeXmlWriter.h"
 #include "settings/SettingsRecord.h"
+#include "tests/support/DocumentFiles.h"
 
 namespace orvalis {
 namespace {
@@ -78,7 +79,7 @@ void BM_RunCommand(benchmark::State& state) {
   Soup soup;
   const std::string in = benchPath("soup.lxm");
   const std::string out = benchPath("soup-2000.lxm");
-  writeLifeXml(in, soup.settings, soup.field.cells);
+  orvalis::test::saveAs(FormatId::LifeXml, in, soup.settings, soup.field.cells);
   timeProgram(state,
               {ORVALIS_CLI_PATH, "run", in, out, "--generations", std::to_string(runGenerations)},
               runCommandTimes);

@@ -3,75 +3,50 @@
 #include <algorithm>
 
 #include "files/FileMessages.h"
-#include "files/community/CommunityFormats.h"
-#include "files/community/PlaintextReader.h"
-#include "files/community/RleReader.h"
-#include "files/community/RleSignature.h"
-#include "files/io/PatternFileBytes.h"
 #include "files/lifefile/LifeFile.h"
 #include "files/lifetext/LifeTextReader.h"
-#include "files/lifexml/LifeXmlApply.h"
+#include "files/lifexml/LifeXmlDocument.h"
 #include "files/lifexml/LifeXmlReader.h"
 #include "files/lifexml/LifeXmlWriter.h"
 #include "files/macrocell/MacrocellReader.h"
+#include "files/pattern/ExportedPattern.h"
+#include "files/pattern/PatternPlacement.h"
 #include "files/picture/PictureImport.h"
 #include "files/picture/PictureLoader.h"
+#include "files/plaintext/PlaintextReader.h"
+#include "files/plaintext/PlaintextWriter.h"
+#include "files/rle/RleReader.h"
+#include "files/rle/RleSignature.h"
+#include "files/rle/RleWriter.h"
 #include "settings/Text.h"
 
 namespace orvalis {
 namespace {
 
-LoadOutcome failedWith(std::optional<UserMessage> message) {
-  return {!message, std::move(message)};
-}
-
 // Life 1.05 and 1.06 text shares the ".lif" name with the binary Life file.
-LoadOutcome readLifeFileFormat(const std::string& path, GadgetAccess& gadgets, CellGrid& grid) {
+DocumentReading readLifeFileFormat(std::string_view bytes, const ReadingContext& context) {
   constexpr std::size_t signatureBytes = 16;
-  const auto start = readPatternFileStart(path, signatureBytes);
-  if (start && looksLikeLifeText(*start)) {
-    return failedWith(loadPatternFile(path, readLifeText, gadgets, grid));
+  if (looksLikeLifeText(bytes.substr(0, signatureBytes))) {
+    return patternDocument(readLifeText(bytes), context.shown);
   }
-  return readLifeFile(path, gadgets, grid) ? LoadOutcome{true, std::nullopt}
-                                           : failedWith(lifeFileLoadFailedMessage());
+  return {lifeFileDocument(bytes), std::nullopt};
 }
 
-LoadOutcome readLifeXmlFormat(const std::string& path, GadgetAccess& gadgets, CellGrid& grid) {
-  const auto document = readLifeXml(path);
-  if (!document) {
-    return failedWith(lifeXmlLoadFailedMessage());
-  }
-  return failedWith(
-      applyResultMessage(applyLifeXml(*document, ApplyMode::Full, path, gadgets, grid)));
+DocumentReading readLifeXmlFormat(std::string_view bytes, const ReadingContext&) {
+  return readLifeXmlBytes(bytes, ReadMode::Full);
 }
 
-LoadOutcome readPictures(const std::string& path, GadgetAccess& gadgets, CellGrid& grid) {
-  return {importPicture(path, gadgets, grid), std::nullopt};
+template <PatternReading (*reader)(std::string_view text)>
+DocumentReading readPatternText(std::string_view bytes, const ReadingContext& context) {
+  return patternDocument(reader(bytes), context.shown);
 }
 
-template <PatternTextReader reader>
-LoadOutcome readPatternText(const std::string& path, GadgetAccess& gadgets, CellGrid& grid) {
-  return failedWith(loadPatternFile(path, reader, gadgets, grid));
+std::string rleFormatText(const PatternDocument& document) {
+  return rleText(exportedPattern(document));
 }
 
-std::optional<UserMessage> writeLifeFileFormat(const std::string& path, GadgetAccess& gadgets,
-                                               const CellGrid& grid) {
-  return writeLifeFile(path, gadgets, grid) ? std::nullopt
-                                            : std::optional(lifeFileSaveFailedMessage());
-}
-
-std::optional<UserMessage> writeLifeXmlFormat(const std::string& path, GadgetAccess& gadgets,
-                                              const CellGrid& grid) {
-  return writeLifeXml(path, gadgets, grid) ? std::nullopt
-                                           : std::optional(lifeXmlSaveFailedMessage());
-}
-
-template <CommunityFormat format>
-std::optional<UserMessage> writeCommunity(const std::string& path, GadgetAccess& gadgets,
-                                          const CellGrid& grid) {
-  return writeCommunityPattern(path, format, gadgets, grid)
-             ? std::nullopt
-             : std::optional(lifeFileSaveFailedMessage());
+std::string plaintextFormatText(const PatternDocument& document) {
+  return plaintextText(exportedPattern(document));
 }
 
 bool looksLikeLifeXml(std::string_view start) {
@@ -92,7 +67,9 @@ const std::vector<FileFormat>& table() {
        .recognises = looksLikeLifeText,
        .contentFirst = true,
        .read = readLifeFileFormat,
-       .write = writeLifeFileFormat,
+       .write = lifeFileBytes,
+       .notLoaded = lifeFileLoadFailedMessage,
+       .notSaved = lifeFileSaveFailedMessage,
        .saved = true},
       {.id = FormatId::LifeXml,
        .family = FormatFamily::Own,
@@ -102,7 +79,9 @@ const std::vector<FileFormat>& table() {
        .extension = ".lxm",
        .recognises = looksLikeLifeXml,
        .read = readLifeXmlFormat,
-       .write = writeLifeXmlFormat,
+       .write = lifeXmlText,
+       .notLoaded = lifeXmlLoadFailedMessage,
+       .notSaved = lifeXmlSaveFailedMessage,
        .saved = true},
       {.id = FormatId::Pictures,
        .family = FormatFamily::Picture,
@@ -111,7 +90,7 @@ const std::vector<FileFormat>& table() {
        .extensions = {"jpg", "jpeg", "png", "bmp"},
        .extension = "",
        .recognises = looksLikePicture,
-       .read = readPictures,
+       .read = pictureDocument,
        .write = nullptr,
        .saved = false},
       {.id = FormatId::Rle,
@@ -122,7 +101,9 @@ const std::vector<FileFormat>& table() {
        .extension = ".rle",
        .recognises = looksLikeRle,
        .read = readPatternText<readRle>,
-       .write = writeCommunity<CommunityFormat::Rle>,
+       .write = rleFormatText,
+       .notLoaded = lifeFileLoadFailedMessage,
+       .notSaved = lifeFileSaveFailedMessage,
        .saved = true},
       {.id = FormatId::Plaintext,
        .family = FormatFamily::Community,
@@ -132,7 +113,9 @@ const std::vector<FileFormat>& table() {
        .extension = ".cells",
        .recognises = nullptr,
        .read = readPatternText<readPlaintext>,
-       .write = writeCommunity<CommunityFormat::Plaintext>,
+       .write = plaintextFormatText,
+       .notLoaded = lifeFileLoadFailedMessage,
+       .notSaved = lifeFileSaveFailedMessage,
        .saved = true},
       {.id = FormatId::FieldPicture,
        .family = FormatFamily::Picture,
@@ -153,6 +136,7 @@ const std::vector<FileFormat>& table() {
        .recognises = looksLikeMacrocell,
        .read = readPatternText<readMacrocell>,
        .write = nullptr,
+       .notLoaded = lifeFileLoadFailedMessage,
        .saved = false},
   };
   return formats;

@@ -5,8 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/CellGrid.h"
-#include "settings/GadgetAccess.h"
+#include "files/PatternDocument.h"
 #include "settings/UserMessage.h"
 
 namespace orvalis {
@@ -17,23 +16,15 @@ enum class FormatId { LifeFile, LifeXml, Pictures, Rle, Plaintext, FieldPicture,
 // (which keep only living cells) and pictures.
 enum class FormatFamily { Own, Community, Picture };
 
-// Not loaded: the message for the user, or none for a picture that cannot
-// be read, which ends the import without a word.
-struct LoadOutcome {
-  bool loaded = false;
-  std::optional<UserMessage> message;
-};
-
-using FormatReader = LoadOutcome (*)(const std::string& path, GadgetAccess& gadgets,
-                                     CellGrid& grid);
-// The message for the user when saving fails.
-using FormatWriter = std::optional<UserMessage> (*)(const std::string& path, GadgetAccess& gadgets,
-                                                    const CellGrid& grid);
+// A reader makes a document of a file's bytes, or refuses them; a writer
+// makes the bytes of a document.
+using FormatReader = DocumentReading (*)(std::string_view bytes, const ReadingContext& context);
+using FormatWriter = std::string (*)(const PatternDocument& document);
 
 // One file type of the load and save dialogs, described once for both
 // commands, opening by name or drop, content recognition and orvalis-cli.
 // The table's order is the order of the dialogs' lists; a new format is one
-// entry at its end and its reader.
+// entry at its end: how it is recognised, read and written.
 struct FileFormat {
   FormatId id = FormatId::LifeFile;
   FormatFamily family = FormatFamily::Own;
@@ -49,6 +40,10 @@ struct FileFormat {
   bool contentFirst = false;
   FormatReader read = nullptr;  // null: not offered for loading
   FormatWriter write = nullptr;
+  // What the user is told when the file cannot be read or written; a
+  // picture that cannot be read ends its import without a word.
+  UserMessage (*notLoaded)() = nullptr;
+  UserMessage (*notSaved)() = nullptr;
   // Offered for saving; a picture of the field has no writer here, as the
   // view paints it.
   bool saved = false;

@@ -1,8 +1,10 @@
 #include "tools/PatternFiles.h"
 
+#include "files/DocumentApply.h"
 #include "files/FileContent.h"
 #include "files/FileFormats.h"
 #include "files/FileMessages.h"
+#include "files/LoadAndSave.h"
 
 namespace orvalis::cli {
 
@@ -12,15 +14,13 @@ std::optional<std::string> loadPattern(const std::string& path, GadgetAccess& ga
   if (!content.format) {
     return unopenedFileMessage(content).text;
   }
-  const FileFormat& format = *content.format;
-  const LoadOutcome outcome = format.read(path, gadgets, field.cells);
-  if (!outcome.loaded) {
-    // The desktop program fails silently on a picture; a script must know.
-    return (outcome.message ? *outcome.message : pictureLoadFailedMessage()).text;
+  const DocumentReading reading = loadDocument(*content.format, path, readingContext(gadgets));
+  if (reading.document) {
+    applyDocument(*reading.document, gadgets, field);
   }
-  // An imported picture leaves no pending marks, so the field needs no flag.
-  if (format.family != FormatFamily::Picture) {
-    field.fieldEdited = true;
+  if (!reading.loaded()) {
+    // The desktop program fails silently on a picture; a script must know.
+    return (reading.message ? *reading.message : pictureLoadFailedMessage()).text;
   }
   return std::nullopt;
 }
@@ -34,7 +34,7 @@ std::optional<std::string> savePattern(const std::string& path, GadgetAccess& ga
                                        const CellGrid& grid) {
   const FileFormat* named = saveFormatForName(path);
   const FileFormat& format = named ? *named : fileFormat(FormatId::LifeFile);
-  const auto message = format.write(path, gadgets, grid);
+  const auto message = saveDocument(format, path, fieldDocument(gadgets, grid), gadgets);
   return message ? std::optional(message->text) : std::nullopt;
 }
 

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "files/io/PatternFileBytes.h"
-#include "files/io/TextEncoding.h"
 #include "settings/Text.h"
 
 namespace orvalis {
@@ -52,49 +50,42 @@ std::string joinedLines(std::string_view rest) {
 
 }  // namespace
 
-void applyLifeFile(std::string_view bytes, const std::string& path, GadgetAccess& gadgets,
-                   CellGrid& grid) {
+PatternDocument lifeFileDocument(std::string_view bytes) {
   const ShortFileBytes file(bytes);
-  gadgets.setGadgetText(GadgetId::FileNameField, fileNameText(path));
-  gadgets.setGadgetText(GadgetId::IntervalSpin, decimalText(file.int32At(0)));
+  PatternDocument document;
   const std::int32_t columns = file.int32At(4);
-  gadgets.setGadgetValue(GadgetId::SizeXSpin, columns);
   const std::int32_t rows = file.int32At(8);
-  gadgets.setGadgetValue(GadgetId::SizeYSpin, rows);
-  gadgets.setGadgetValue(GadgetId::GridCheck, file.int32At(12));
-  gadgets.setGadgetValue(GadgetId::InfiniteCheck, file.int32At(16));
+  document.settings = {
+      {GadgetId::IntervalSpin, decimalText(file.int32At(0))},
+      {GadgetId::SizeXSpin, columns},
+      {GadgetId::SizeYSpin, rows},
+      {GadgetId::GridCheck, file.int32At(12)},
+      {GadgetId::InfiniteCheck, file.int32At(16)},
+  };
 
   // The file's rectangle may reach beyond the grid, or be empty; only its
   // part inside the grid is read, at the offsets the whole rectangle gives.
   const std::uint64_t cellBytes = columns > 0 && rows > 0 ? static_cast<std::uint64_t>(columns) *
                                                                 static_cast<std::uint64_t>(rows)
                                                           : 0;
-  const int readColumns = cellBytes == 0 ? 0 : std::min<std::int32_t>(columns, gridColumns);
-  const int readRows = cellBytes == 0 ? 0 : std::min<std::int32_t>(rows, gridRows);
-  for (int y = 0; y < readRows; ++y) {
-    for (int x = 0; x < readColumns; ++x) {
+  PatternCells cells;
+  cells.clearsGrid = false;
+  cells.width = cellBytes == 0 ? 0 : std::min<std::int32_t>(columns, gridColumns);
+  cells.height = cellBytes == 0 ? 0 : std::min<std::int32_t>(rows, gridRows);
+  cells.states.reserve(static_cast<std::size_t>(cells.width) * cells.height);
+  for (int y = 0; y < cells.height; ++y) {
+    for (int x = 0; x < cells.width; ++x) {
       const std::uint64_t offset =
           headerBytes + static_cast<std::uint64_t>(y) * static_cast<std::uint64_t>(columns) +
           static_cast<std::uint64_t>(x);
-      Cell& cell = grid.at(x, y);
-      cell.state = static_cast<CellState>(static_cast<std::int8_t>(file.byteAt(offset)));
-      cell.remembered = cell.state;
-      cell.pending = PendingMark::None;
+      cells.states.push_back(static_cast<CellState>(static_cast<std::int8_t>(file.byteAt(offset))));
     }
   }
-
-  gadgets.setGadgetText(GadgetId::CommentEditor, joinedLines(file.from(headerBytes + cellBytes)));
-  gadgets.setGadgetText(GadgetId::AuthorField, "");
-  gadgets.setGadgetValue(GadgetId::DateField, 0);
-}
-
-bool readLifeFile(const std::string& path, GadgetAccess& gadgets, CellGrid& grid) {
-  const auto bytes = readPatternFileBytes(path);
-  if (!bytes) {
-    return false;
-  }
-  applyLifeFile(*bytes, path, gadgets, grid);
-  return true;
+  document.cells = std::move(cells);
+  document.details.comment = joinedLines(file.from(headerBytes + cellBytes));
+  document.details.author = "";
+  document.details.date = 0;
+  return document;
 }
 
 }  // namespace orvalis

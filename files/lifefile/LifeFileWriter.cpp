@@ -4,9 +4,6 @@
 #include <cstdint>
 #include <limits>
 
-#include "files/io/SafeSave.h"
-#include "files/io/TextEncoding.h"
-#include "settings/GadgetAccess.h"
 #include "settings/Text.h"
 
 namespace orvalis {
@@ -22,33 +19,24 @@ void appendInt32(std::string& bytes, long long value) {
 
 }  // namespace
 
-std::string lifeFileBytes(GadgetAccess& gadgets, const CellGrid& grid) {
-  const FieldSize size = visibleFieldSize(gadgets);
+std::string lifeFileBytes(const PatternDocument& document) {
+  const PatternCells empty;
+  const PatternCells& cells = document.cells ? *document.cells : empty;
   std::string bytes;
-  bytes.reserve(20 + static_cast<std::size_t>(size.columns * size.rows));
-  appendInt32(bytes, numberValue(gadgets.gadgetText(GadgetId::IntervalSpin)));
-  appendInt32(bytes, size.columns);
-  appendInt32(bytes, size.rows);
-  appendInt32(bytes, gadgets.gadgetValue(GadgetId::GridCheck));
-  appendInt32(bytes, gadgets.gadgetValue(GadgetId::InfiniteCheck));
-  for (int y = 0; y < size.rows; ++y) {
-    for (int x = 0; x < size.columns; ++x) {
-      bytes += static_cast<char>(grid.at(x, y).state);
-    }
+  bytes.reserve(20 + cells.states.size());
+  appendInt32(bytes, numberValue(document.text(GadgetId::IntervalSpin).value_or("")));
+  appendInt32(bytes, cells.width);
+  appendInt32(bytes, cells.height);
+  appendInt32(bytes, document.number(GadgetId::GridCheck).value_or(0));
+  appendInt32(bytes, document.number(GadgetId::InfiniteCheck).value_or(0));
+  for (const CellState state : cells.states) {
+    bytes += static_cast<char>(state);
   }
-  if (const std::string comment = gadgets.gadgetText(GadgetId::CommentEditor); !comment.empty()) {
+  if (const std::string& comment = document.details.comment.value_or(""); !comment.empty()) {
     bytes += comment;
     bytes += "\r\n";
   }
   return bytes;
-}
-
-bool writeLifeFile(const std::string& path, GadgetAccess& gadgets, const CellGrid& grid) {
-  if (!saveFileReplacing(path, lifeFileBytes(gadgets, grid))) {
-    return false;
-  }
-  gadgets.setGadgetText(GadgetId::FileNameField, fileNameText(path));
-  return true;
 }
 
 }  // namespace orvalis

@@ -2,10 +2,10 @@
 
 #include <charconv>
 
-#include "files/community/RuleLine.h"
-#include "files/community/ScatteredCells.h"
 #include "files/io/TextEncoding.h"
 #include "files/io/TextLines.h"
+#include "files/pattern/RuleLine.h"
+#include "files/pattern/ScatteredCells.h"
 
 namespace orvalis {
 namespace {

@@ -9,7 +9,6 @@
 #include <utility>
 #include <vector>
 
-#include "files/io/PatternFileBytes.h"
 #include "files/io/TextEncoding.h"
 #include "files/lifexml/CellLines.h"
 #include "files/lifexml/LineBreakStyle.h"
@@ -419,14 +418,6 @@ std::optional<XmlDocument> parseLifeXml(std::string_view content) {
   }
   feeder.feed(rest, content.size());
   return builder.takeDocument();
-}
-
-std::optional<XmlDocument> readLifeXml(const std::string& path) {
-  const auto content = readPatternFileBytes(path);
-  if (!content) {
-    return std::nullopt;
-  }
-  return parseLifeXml(*content);
 }
 
 }  // namespace orvalis

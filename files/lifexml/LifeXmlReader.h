@@ -18,13 +18,9 @@ inline constexpr std::size_t maxXmlNodes = 1'000'000;
 // The size of the pieces in which a file is fed to the parser.
 inline constexpr std::size_t xmlPieceBytes = 16384;
 
-// The document tree of the LifeXML file at `path`, or nothing when the file
-// cannot be read (missing, no regular file, larger than 64 MB) or is empty.
-// A document that is not well-formed still gives the tree read up to the
-// error.
-std::optional<XmlDocument> readLifeXml(const std::string& path);
-
-// The same for file content already in memory.
+// The document tree of a LifeXML file's content, or nothing when it is
+// empty. A document that is not well-formed still gives the tree read up to
+// the error.
 std::optional<XmlDocument> parseLifeXml(std::string_view content);
 
 }  // namespace orvalis

@@ -4,11 +4,9 @@
 #include <utility>
 #include <vector>
 
-#include "files/io/SafeSave.h"
 #include "files/io/TextEncoding.h"
 #include "files/lifexml/CellLines.h"
 #include "files/lifexml/CommentContent.h"
-#include "settings/GadgetAccess.h"
 #include "settings/Text.h"
 
 namespace orvalis {
@@ -107,16 +105,15 @@ class XmlText {
   std::string text_;
 };
 
-// A gadget's text without the control characters that XML cannot hold: a
-// text pasted with one of them must not make the whole file unreadable.
-std::string gadgetTextForXml(GadgetAccess& gadgets, GadgetId id) {
-  std::string text = gadgets.gadgetText(id);
+// A text without the control characters that XML cannot hold: a text
+// pasted with one of them must not make the whole file unreadable.
+std::string textForXml(std::string text) {
   std::erase_if(text, [](char c) { return xmlCannotCarry(static_cast<unsigned char>(c)); });
   return text;
 }
 
-std::string checkText(GadgetAccess& gadgets, GadgetId id) {
-  return gadgets.gadgetValue(id) != 0 ? "1" : "0";
+std::string checkText(const PatternDocument& document, GadgetId id) {
+  return document.number(id).value_or(0) != 0 ? "1" : "0";
 }
 
 char cellElementName(CellState state) {
@@ -132,18 +129,16 @@ char cellElementName(CellState state) {
   }
 }
 
-void writeCells(XmlText& xml, FieldSize size, const CellGrid& grid) {
+void writeCells(XmlText& xml, const PatternCells& cells) {
   // The cell lines are most of a large file: room for one of every visible
   // cell, and for the tags that end the file, is taken at once. Room that
   // stays unused costs no memory.
   constexpr std::size_t endTags = 64;
-  xml.reserveMore(static_cast<std::size_t>(size.columns) * static_cast<std::size_t>(size.rows) *
-                      longestCellLine +
-                  endTags);
+  xml.reserveMore(cells.states.size() * longestCellLine + endTags);
   bool anyCell = false;
-  for (int y = 0; y < size.rows; ++y) {
-    for (int x = 0; x < size.columns; ++x) {
-      const char name = cellElementName(grid.at(x, y).state);
+  for (int y = 0; y < cells.height; ++y) {
+    for (int x = 0; x < cells.width; ++x) {
+      const char name = cellElementName(cells.at(x, y));
       if (name == 0) {
         continue;
       }
@@ -163,44 +158,36 @@ void writeCells(XmlText& xml, FieldSize size, const CellGrid& grid) {
 
 }  // namespace
 
-std::string lifeXmlText(GadgetAccess& gadgets, const CellGrid& grid) {
-  const FieldSize size = visibleFieldSize(gadgets);
+std::string lifeXmlText(const PatternDocument& document) {
+  const PatternCells empty;
+  const PatternCells& cells = document.cells ? *document.cells : empty;
+  const DocumentDetails& details = document.details;
   XmlText xml;
   xml.raw(writtenLifeXmlStart);
-  xml.emptyElement(2, "Interval", {{"ms", gadgetTextForXml(gadgets, GadgetId::IntervalSpin)}});
+  xml.emptyElement(2, "Interval",
+                   {{"ms", textForXml(document.text(GadgetId::IntervalSpin).value_or(""))}});
   xml.emptyElement(2, "Dimensions",
-                   {{"x", decimalText(size.columns)}, {"y", decimalText(size.rows)}});
+                   {{"x", decimalText(cells.width)}, {"y", decimalText(cells.height)}});
   xml.emptyElement(2, "Options",
-                   {{"grid", checkText(gadgets, GadgetId::GridCheck)},
-                    {"infinite", checkText(gadgets, GadgetId::InfiniteCheck)},
-                    {"hide", checkText(gadgets, GadgetId::HideCheck)}});
-  if (const std::string comment = gadgetTextForXml(gadgets, GadgetId::CommentEditor);
-      !comment.empty()) {
+                   {{"grid", checkText(document, GadgetId::GridCheck)},
+                    {"infinite", checkText(document, GadgetId::InfiniteCheck)},
+                    {"hide", checkText(document, GadgetId::HideCheck)}});
+  if (const std::string comment = textForXml(details.comment.value_or("")); !comment.empty()) {
     xml.textElement(2, "Comment", commentContent(comment));
   }
-  if (const std::string author = gadgetTextForXml(gadgets, GadgetId::AuthorField);
-      !author.empty()) {
+  if (const std::string author = textForXml(details.author.value_or("")); !author.empty()) {
     xml.emptyElement(2, "Author", {{"name", author}});
   }
-  if (const std::string source = gadgetTextForXml(gadgets, GadgetId::SourceField);
-      !source.empty()) {
+  if (const std::string source = textForXml(details.source.value_or("")); !source.empty()) {
     xml.emptyElement(2, "Source", {{"url", source}});
   }
-  if (const long long date = gadgets.gadgetValue(GadgetId::DateField); date != 0) {
+  if (const long long date = details.date.value_or(0); date != 0) {
     xml.emptyElement(2, "Date", {{"d", decimalText(date)}});
   }
-  writeCells(xml, size, grid);
+  writeCells(xml, cells);
   xml.endElement(0, "Orvalis");
   xml.raw(lineBreak);
   return xml.take();
-}
-
-bool writeLifeXml(const std::string& path, GadgetAccess& gadgets, const CellGrid& grid) {
-  if (!saveFileReplacing(path, lifeXmlText(gadgets, grid))) {
-    return false;
-  }
-  gadgets.setGadgetText(GadgetId::FileNameField, fileNameText(path));
-  return true;
 }
 
 }  // namespace orvalis

@@ -6,10 +6,10 @@
 #include <cstdint>
 
 #include "engine/CellGrid.h"
-#include "files/community/RuleLine.h"
-#include "files/community/ScatteredCells.h"
 #include "files/io/TextEncoding.h"
 #include "files/io/TextLines.h"
+#include "files/pattern/RuleLine.h"
+#include "files/pattern/ScatteredCells.h"
 
 namespace orvalis {
 namespace {

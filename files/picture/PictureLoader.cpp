@@ -1,6 +1,5 @@
 #include "files/picture/PictureLoader.h"
 
-#include "files/io/RegularFile.h"
 #include "files/picture/BmpDecoder.h"
 #include "files/picture/JpegDecoder.h"
 #include "files/picture/PngDecoder.h"
@@ -22,11 +21,6 @@ std::unique_ptr<RgbPicture> decodePicture(std::string_view content) {
     return decodeBmp(content);
   }
   return nullptr;
-}
-
-std::unique_ptr<RgbPicture> loadPicture(const std::string& path) {
-  const auto content = readRegularFile(path, maxPictureFileBytes);
-  return content ? decodePicture(*content) : nullptr;
 }
 
 }  // namespace orvalis

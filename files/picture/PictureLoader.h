@@ -21,7 +21,4 @@ bool looksLikePicture(std::string_view content);
 // decoder refuses.
 std::unique_ptr<RgbPicture> decodePicture(std::string_view content);
 
-// The picture in the regular file at `path`, whatever its name says.
-std::unique_ptr<RgbPicture> loadPicture(const std::string& path);
-
 }  // namespace orvalis

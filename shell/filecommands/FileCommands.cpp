@@ -4,14 +4,15 @@
 #include <filesystem>
 #include <optional>
 
-#include "engine/Population.h"
+#include "files/DocumentApply.h"
 #include "files/FileContent.h"
 #include "files/FileFormats.h"
 #include "files/FileMessages.h"
-#include "files/community/ExportedPattern.h"
-#include "files/lifexml/LifeXmlReader.h"
+#include "files/LoadAndSave.h"
+#include "files/pattern/ExportedPattern.h"
 #include "files/picture/PngWriter.h"
 #include "shell/filecommands/FilePaths.h"
+#include "shell/panel/GadgetLayer.h"
 #include "view/FieldImage.h"
 #include "view/FieldView.h"
 
@@ -49,7 +50,7 @@ std::string savedPath(std::string path, const FileFormat& format) {
 
 }  // namespace
 
-FileCommands::FileCommands(LifeField& field, GadgetAccess& gadgets, FieldView& view,
+FileCommands::FileCommands(LifeField& field, GadgetLayer& gadgets, FieldView& view,
                            platform::FileDialogs& dialogs, platform::MessageBoxes& messages)
     : field_(field),
       gadgets_(gadgets),
@@ -85,7 +86,8 @@ void FileCommands::saveCommand() {
   }
   const FileFormat& format = listedFormat(saveFormats(), choice.filterIndex);
   lastFilePath_ = savedPath(choice.path, format);
-  if (format.family == FormatFamily::Community && holdsFixedCells(gadgets_, field_.cells) &&
+  const PatternDocument document = fieldDocument(gadgets_, field_.cells);
+  if (format.family == FormatFamily::Community && holdsFixedCells(*document.cells) &&
       tell(fixedCellsQuestion()) != MessageAnswer::Yes) {
     return;
   }
@@ -94,7 +96,7 @@ void FileCommands::saveCommand() {
   }
   if (!format.write) {
     savePicture();
-  } else if (const auto message = format.write(lastFilePath_, gadgets_, field_.cells)) {
+  } else if (const auto message = saveDocument(format, lastFilePath_, document, gadgets_)) {
     tell(*message);
   }
 }
@@ -138,58 +140,46 @@ void FileCommands::openFile(const std::string& path) {
 // without one. The load dialog's import of a picture ends without a word;
 // a file opened by name or drop says so, or it would fail unseen.
 void FileCommands::openAs(const FileFormat& format, const std::string& path) {
-  const LoadOutcome outcome = loadAs(format, path, loadIndex(format.id));
-  if (!outcome.loaded && !outcome.message) {
+  const DocumentReading reading = loadAs(format, path, loadIndex(format.id));
+  if (!reading.document && !reading.message) {
     tell(pictureLoadFailedMessage());
   }
 }
 
 // A refused file (unreadable, another rule, too large) changes nothing, not
 // even the path the next save proposes: that stays the pattern on show.
-LoadOutcome FileCommands::loadAs(const FileFormat& format, const std::string& path,
-                                 int filterIndex) {
+DocumentReading FileCommands::loadAs(const FileFormat& format, const std::string& path,
+                                     int filterIndex) {
   loadFilterIndex_ = filterIndex;
-  LoadOutcome outcome = format.read(path, gadgets_, field_.cells);
-  if (outcome.message) {
-    tell(*outcome.message);
+  DocumentReading reading = loadDocument(format, path, readingContext(gadgets_));
+  if (take(reading)) {
+    lastFilePath_ = path;
   }
-  if (!outcome.loaded) {
-    return outcome;
-  }
-  lastFilePath_ = path;
-  if (format.family == FormatFamily::Picture) {
-    restartGenerations(field_, visibleFieldSize(gadgets_));
-    view_.invalidateAll();
-  } else {
-    showLoadedField();
-  }
-  return outcome;
+  return reading;
 }
 
 void FileCommands::readSettingsAtStartup() {
   // A missing, unreadable or empty settings file is no matter for the user.
-  if (const auto document = readLifeXml(settingsFileName)) {
-    applyDocument(*document, ApplyMode::SettingsOnly, "");
-  }
+  take(loadSettingsDocument(settingsFileName));
 }
 
-void FileCommands::applyDocument(const XmlDocument& document, ApplyMode mode,
-                                 const std::string& path) {
-  const ApplyResult result = applyLifeXml(document, mode, path, gadgets_, field_.cells);
-  if (const auto message = applyResultMessage(result)) {
-    tell(*message);
-    return;
+// The controls' reports are held while the document is applied, so that
+// the view hears of the new size once, here.
+bool FileCommands::take(const DocumentReading& reading) {
+  if (reading.document) {
+    const HeldNotifications held = gadgets_.holdNotifications();
+    applyDocument(*reading.document, gadgets_, field_);
   }
-  showLoadedField();
-}
-
-// The next step only judges the loaded cells, never applies marks that
-// belonged to the field before.
-void FileCommands::showLoadedField() {
-  field_.fieldEdited = true;
-  restartGenerations(field_, visibleFieldSize(gadgets_));
-  view_.relayoutFromControls();
+  if (reading.message) {
+    tell(*reading.message);
+  }
+  if (!reading.loaded()) {
+    return false;
+  }
+  const FieldSize size = visibleFieldSize(gadgets_);
+  view_.setFieldSize(size.columns, size.rows);
   view_.invalidateAll();
+  return true;
 }
 
 MessageAnswer FileCommands::tell(const UserMessage& message) {

@@ -6,16 +6,16 @@
 
 #include "engine/CellGrid.h"
 #include "files/FileFormats.h"
-#include "files/lifexml/LifeXmlApply.h"
+#include "files/PatternDocument.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
-#include "settings/GadgetAccess.h"
 
 class QWidget;
 
 namespace orvalis {
 
 class FieldView;
+class GadgetLayer;
 
 // "S&peichern", "La&den" and the settings file read at start-up. Between
 // commands they keep the path of the pattern last saved or loaded, which
@@ -23,7 +23,7 @@ class FieldView;
 // dialog), and the file type last chosen for loading.
 class FileCommands {
  public:
-  FileCommands(LifeField& field, GadgetAccess& gadgets, FieldView& view,
+  FileCommands(LifeField& field, GadgetLayer& gadgets, FieldView& view,
                platform::FileDialogs& dialogs, platform::MessageBoxes& messages);
 
   // Asks for a path and saves the pattern in the format of the chosen file
@@ -50,13 +50,14 @@ class FileCommands {
   void openAs(const FileFormat& format, const std::string& path);
   // Reads `path` as it stands in `format`, which the load dialog lists at
   // `filterIndex`, and keeps both for the next dialogs once it is loaded.
-  LoadOutcome loadAs(const FileFormat& format, const std::string& path, int filterIndex);
-  void applyDocument(const XmlDocument& document, ApplyMode mode, const std::string& path);
-  void showLoadedField();
+  DocumentReading loadAs(const FileFormat& format, const std::string& path, int filterIndex);
+  // Puts what was read on the field and tells the user what it says; true
+  // when it loaded.
+  bool take(const DocumentReading& reading);
   MessageAnswer tell(const UserMessage& message);
 
   LifeField& field_;
-  GadgetAccess& gadgets_;
+  GadgetLayer& gadgets_;
   FieldView& view_;
   platform::FileDialogs& dialogs_;
   platform::MessageBoxes& messages_;

@@ -78,6 +78,12 @@ QAbstractButton* makeButton(GadgetKind kind, const QString& caption, QWidget* pa
 
 }  // namespace
 
+void GadgetLayer::report(GadgetId id) {
+  if (!notificationsHeld_) {
+    notify_(id);
+  }
+}
+
 GadgetLayer::GadgetLayer(QWidget& panel, std::function<void(GadgetId)> notify)
     : notify_(std::move(notify)) {
   for (const GadgetRow& row : gadgetTable()) {
@@ -92,7 +98,7 @@ GadgetLayer::GadgetLayer(QWidget& panel, std::function<void(GadgetId)> notify)
         if (row.readOnly) {
           makeReadOnly(spin->edit());
         }
-        QObject::connect(spin, &SpinField::textChanged, [this, id = row.id] { notify_(id); });
+        QObject::connect(spin, &SpinField::textChanged, [this, id = row.id] { report(id); });
         widget = spin;
         break;
       }
@@ -109,7 +115,7 @@ GadgetLayer::GadgetLayer(QWidget& panel, std::function<void(GadgetId)> notify)
         continue;
       default: {
         QAbstractButton* control = makeButton(row.kind, caption, &panel);
-        QObject::connect(control, &QAbstractButton::clicked, [this, id = row.id] { notify_(id); });
+        QObject::connect(control, &QAbstractButton::clicked, [this, id = row.id] { report(id); });
         widget = control;
         break;
       }

@@ -9,6 +9,18 @@
 
 namespace orvalis {
 
+// While it lives, the controls' reports do not reach the panel.
+class [[nodiscard]] HeldNotifications {
+ public:
+  explicit HeldNotifications(bool& held) : held_(held) { held_ = true; }
+  ~HeldNotifications() { held_ = false; }
+  HeldNotifications(const HeldNotifications&) = delete;
+  HeldNotifications& operator=(const HeldNotifications&) = delete;
+
+ private:
+  bool& held_;
+};
+
 // The gadget layer: every control of the panel by its number. An operation
 // on a number without a control does nothing and reads 0 or "". Texts cross
 // into Qt as ISO-8859-1; characters outside it read as '?'.
@@ -23,6 +35,10 @@ class GadgetLayer : public GadgetAccess {
   // size reaches the field view through the notifications) and selects
   // "Normal".
   void applyStartValues();
+
+  // For a load, which sets many controls at once and then tells the view
+  // itself what changed.
+  HeldNotifications holdNotifications() { return HeldNotifications(notificationsHeld_); }
 
   long long gadgetValue(GadgetId id) override;
   void setGadgetValue(GadgetId id, long long value) override;
@@ -44,8 +60,10 @@ class GadgetLayer : public GadgetAccess {
   QWidget* gadget(GadgetId id) const;
   void add(GadgetId id, QWidget* widget);
   void nameForScreenReaders();
+  void report(GadgetId id);
 
   std::function<void(GadgetId)> notify_;
+  bool notificationsHeld_ = false;
   std::array<QPointer<QWidget>, gadgetCount> widgets_;
 };
 

@@ -8,14 +8,16 @@
 #include <cstring>
 #include <filesystem>
 
+#include "files/DocumentApply.h"
 #include "files/io/RegularFile.h"
 #include "files/lifefile/LifeFile.h"
-#include "files/lifexml/LifeXmlApply.h"
+#include "files/lifexml/LifeXmlDocument.h"
 #include "files/lifexml/LifeXmlReader.h"
 #include "files/picture/PictureImport.h"
 #include "files/picture/PictureLoader.h"
 #include "settings/SettingsRecord.h"
 #include "tests/files/PatternExamples.h"
+#include "tests/support/DocumentFiles.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestPictures.h"
 
@@ -47,10 +49,10 @@ struct Target {
   SettingsRecord settings;
   CellGrid grid;
 
-  ApplyResult applyXml(std::string_view xml) {
+  std::string applyXml(std::string_view xml) {
     const auto document = parseLifeXml(xml);
-    return document ? applyLifeXml(*document, ApplyMode::Full, "x.lxm", settings, grid)
-                    : ApplyResult::NoRootElement;
+    return document ? test::placeLifeXml(*document, ReadMode::Full, "x.lxm", settings, grid)
+                    : test::xmlWithoutRoot;
   }
 
   int cellsOfState(CellState state) const {
@@ -68,22 +70,23 @@ struct Target {
 
 TEST(BadLifeXml, UnreadablePathsGiveNoDocument) {
   const NoRegularFiles unreadable;
-  for (const std::string& path : unreadable.paths) {
-    EXPECT_FALSE(readLifeXml(path)) << path;
+  std::vector<std::string> paths = unreadable.paths;
+  paths.push_back(oversizedFile(unreadable.folder));
+  paths.push_back(unreadable.folder.write("leer.lxm", ""));
+  Target target;
+  for (const std::string& path : paths) {
+    EXPECT_FALSE(test::loadInto(FormatId::LifeXml, path, target.settings, target.grid).document)
+        << path;
   }
-  EXPECT_FALSE(readLifeXml(oversizedFile(unreadable.folder)));
-  EXPECT_FALSE(readLifeXml(unreadable.folder.write("leer.lxm", "")));
 }
 
 TEST(BadLifeXml, GarbageAndCutDeclarationsHaveNoRootElement) {
   Target target;
-  EXPECT_EQ(target.applyXml(std::string("\x00\xFF\xFE\x01garbage", 11)),
-            ApplyResult::NoRootElement);
-  EXPECT_EQ(target.applyXml("<?xml version=\"1.0\" encoding=\"UTF-8\"?"),
-            ApplyResult::NoRootElement);
-  EXPECT_EQ(target.applyXml("<"), ApplyResult::NoRootElement);
+  EXPECT_EQ(target.applyXml(std::string("\x00\xFF\xFE\x01garbage", 11)), test::xmlWithoutRoot);
+  EXPECT_EQ(target.applyXml("<?xml version=\"1.0\" encoding=\"UTF-8\"?"), test::xmlWithoutRoot);
+  EXPECT_EQ(target.applyXml("<"), test::xmlWithoutRoot);
   EXPECT_EQ(target.applyXml("<?xml version=\"1.0\" encoding=\"KOI8-R\"?><Orvalis/>"),
-            ApplyResult::NoRootElement)
+            test::xmlWithoutRoot)
       << "an encoding expat does not know";
 }
 
@@ -91,14 +94,14 @@ TEST(BadLifeXml, MalformedDocumentsApplyWhatCameBeforeTheError) {
   Target mismatched;
   EXPECT_EQ(mismatched.applyXml("<Orvalis><Interval ms='70'/><Fields><F x='1' y='1'/></Felder>"
                                 "<Interval ms='80'/></Orvalis>"),
-            ApplyResult::Applied);
+            test::xmlLoaded);
   EXPECT_EQ(mismatched.settings.gadgetValue(GadgetId::IntervalSpin), 70);
   EXPECT_EQ(mismatched.grid.at(1, 1).state, CellState::Alive);
 
   Target badUtf8;
   EXPECT_EQ(badUtf8.applyXml("<Orvalis><Interval ms='90'/><Author name='\xC3\x28'/>"
                              "<Interval ms='95'/></Orvalis>"),
-            ApplyResult::Applied);
+            test::xmlLoaded);
   EXPECT_EQ(badUtf8.settings.gadgetValue(GadgetId::IntervalSpin), 90);
 }
 
@@ -111,7 +114,7 @@ TEST(BadLifeXml, CellsOutsideTheGridAndWithoutACoordinateAreSkipped) {
                             "<F x='99999999999999999999999' y='2'/><F x='4294967296' y='0'/>"
                             "<S x='499' y='499'/><E x='0' y='0'/><F x='-5'/><F x='7'/>"
                             "</Fields></Orvalis>"),
-            ApplyResult::Applied);
+            test::xmlLoaded);
   EXPECT_EQ(target.grid.at(499, 499).state, CellState::Static);
   EXPECT_EQ(target.grid.at(0, 0).state, CellState::Blocked);
   EXPECT_EQ(target.grid.at(3, 4).state, CellState::Alive) << "x kept from the first element";
@@ -132,7 +135,7 @@ TEST(BadLifeXml, DeepNestingStopsAtTheLimitWithoutRecursion) {
   ASSERT_TRUE(document);
   EXPECT_LE(document->nodeCount(), maxXmlDepth + 2);
   Target target;
-  EXPECT_EQ(target.applyXml(xml), ApplyResult::Applied);
+  EXPECT_EQ(target.applyXml(xml), test::xmlLoaded);
   EXPECT_EQ(target.settings.gadgetValue(GadgetId::IntervalSpin), 33);
 }
 
@@ -161,7 +164,7 @@ TEST(BadLifeXml, EntitiesNeitherMultiplyNorReachOutsideTheFile) {
       "<Orvalis><Comment>\r\n    &l9; &extern;\r\n  </Comment><Author name='&l9;'/>"
       "</Orvalis>";
   Target target;
-  EXPECT_EQ(target.applyXml(laughs), ApplyResult::Applied);
+  EXPECT_EQ(target.applyXml(laughs), test::xmlLoaded);
   EXPECT_EQ(target.settings.gadgetText(GadgetId::CommentEditor), "&l9; &extern;\r\n ");
   EXPECT_EQ(target.settings.gadgetText(GadgetId::AuthorField), "")
       << "expat refuses the expansion in the attribute";
@@ -172,7 +175,7 @@ TEST(BadLifeXml, HugeAttributeIsReadInReasonableTime) {
   xml.append(8 * 1024 * 1024, 'A');
   xml += "'/></Orvalis>";
   Target target;
-  EXPECT_EQ(target.applyXml(xml), ApplyResult::Applied);
+  EXPECT_EQ(target.applyXml(xml), test::xmlLoaded);
   EXPECT_EQ(target.settings.gadgetText(GadgetId::AuthorField).size(), 8u * 1024 * 1024);
 }
 
@@ -183,9 +186,12 @@ TEST(BadLifeFile, UnreadablePathsFailAndChangeNothing) {
   Target target;
   target.grid.at(0, 0).state = CellState::Static;
   for (const std::string& path : unreadable.paths) {
-    EXPECT_FALSE(readLifeFile(path, target.settings, target.grid)) << path;
+    EXPECT_FALSE(test::loadInto(FormatId::LifeFile, path, target.settings, target.grid).loaded())
+        << path;
   }
-  EXPECT_FALSE(readLifeFile(oversizedFile(unreadable.folder), target.settings, target.grid));
+  EXPECT_FALSE(test::loadInto(FormatId::LifeFile, oversizedFile(unreadable.folder), target.settings,
+                              target.grid)
+                   .loaded());
   EXPECT_EQ(target.grid.at(0, 0).state, CellState::Static);
   EXPECT_EQ(target.settings.gadgetText(GadgetId::FileNameField), "");
 }
@@ -194,11 +200,15 @@ TEST(BadLifeFile, EmptyAndCutHeadersReadAsZeros) {
   const test::TempFolder folder;
   Target target;
   target.grid.at(0, 0).state = CellState::Static;
-  ASSERT_TRUE(readLifeFile(folder.write("leer.lif", ""), target.settings, target.grid));
+  ASSERT_TRUE(
+      test::loadInto(FormatId::LifeFile, folder.write("leer.lif", ""), target.settings, target.grid)
+          .loaded());
   EXPECT_EQ(target.settings.gadgetText(GadgetId::IntervalSpin), "0");
   EXPECT_EQ(target.settings.gadgetValue(GadgetId::SizeXSpin), 1);
   EXPECT_EQ(target.grid.at(0, 0).state, CellState::Static) << "a 0 x 0 rectangle has no cells";
-  ASSERT_TRUE(readLifeFile(folder.write("kurz.lif", "\x05\x00\x00"), target.settings, target.grid));
+  ASSERT_TRUE(test::loadInto(FormatId::LifeFile, folder.write("kurz.lif", "\x05\x00\x00"),
+                             target.settings, target.grid)
+                  .loaded());
   EXPECT_EQ(target.settings.gadgetText(GadgetId::IntervalSpin), "5");
 }
 
@@ -210,7 +220,8 @@ TEST(BadLifeFile, NegativeSizesReadNoCells) {
   for (const auto& [columns, rows] : {std::pair{-3, 4}, {4, -3}, {-3, -3}, {0, 7}}) {
     Target target;
     target.grid.at(0, 0).state = CellState::Static;
-    applyLifeFile(lifeHeader(columns, rows) + "Kommentar", "n.lif", target.settings, target.grid);
+    placeDocument(lifeFileDocument(lifeHeader(columns, rows) + "Kommentar"), target.settings,
+                  target.grid);
     EXPECT_EQ(target.grid.at(0, 0).state, CellState::Static) << columns << " x " << rows;
     EXPECT_EQ(target.settings.gadgetText(GadgetId::CommentEditor), "Kommentar");
     EXPECT_EQ(target.settings.gadgetValue(GadgetId::SizeXSpin), columns > 0 ? columns : 1);
@@ -224,7 +235,7 @@ TEST(BadLifeFile, RectanglesBeyondTheGridReadOnlyTheirPartInside) {
   wide[20 + 500] = 2;
   wide[20 + 600 + 1] = 3;
   Target target;
-  applyLifeFile(wide + "Ende", "breit.lif", target.settings, target.grid);
+  placeDocument(lifeFileDocument(wide + "Ende"), target.settings, target.grid);
   EXPECT_EQ(target.settings.gadgetValue(GadgetId::SizeXSpin), 500);
   EXPECT_EQ(target.grid.at(499, 0).state, CellState::Alive);
   EXPECT_EQ(target.grid.at(1, 1).state, CellState::Blocked);
@@ -235,8 +246,8 @@ TEST(BadLifeFile, RectanglesBeyondTheGridReadOnlyTheirPartInside) {
   for (const auto& [columns, rows] :
        {std::pair{2147483647, 2147483647}, {65536, 65536}, {1, 2147483647}, {2147483647, 1}}) {
     Target huge;
-    applyLifeFile(lifeHeader(columns, rows) + std::string(100, '\x01'), "h.lif", huge.settings,
-                  huge.grid);
+    placeDocument(lifeFileDocument(lifeHeader(columns, rows) + std::string(100, '\x01')),
+                  huge.settings, huge.grid);
     EXPECT_EQ(huge.settings.gadgetValue(GadgetId::SizeXSpin), std::min(columns, 500));
     EXPECT_EQ(huge.settings.gadgetText(GadgetId::CommentEditor), "");
     EXPECT_LE(huge.cellsOfState(CellState::Alive), 100);
@@ -281,10 +292,12 @@ TEST(BadPicture, UnreadablePathsAndEmptyFilesFailAndChangeNothing) {
   Target target;
   target.grid.at(0, 0).state = CellState::Static;
   for (const std::string& path : unreadable.paths) {
-    EXPECT_FALSE(importPicture(path, target.settings, target.grid)) << path;
+    EXPECT_FALSE(test::loadInto(FormatId::Pictures, path, target.settings, target.grid).loaded())
+        << path;
   }
-  EXPECT_FALSE(
-      importPicture(unreadable.folder.write("leer.png", ""), target.settings, target.grid));
+  EXPECT_FALSE(test::loadInto(FormatId::Pictures, unreadable.folder.write("leer.png", ""),
+                              target.settings, target.grid)
+                   .loaded());
   EXPECT_EQ(target.grid.at(0, 0).state, CellState::Static);
   EXPECT_EQ(target.settings.gadgetText(GadgetId::FileNameField), "");
 }

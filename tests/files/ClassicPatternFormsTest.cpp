@@ -7,7 +7,9 @@
 #include <utility>
 
 #include "engine/GenerationStep.h"
+#include "files/DocumentApply.h"
 #include "files/FileContent.h"
+#include "files/LoadAndSave.h"
 #include "settings/SettingsRecord.h"
 #include "tests/files/ClassicPatterns.h"
 #include "tests/files/OtherPatternForms.h"
@@ -29,10 +31,14 @@ Evolved openedAndRun(const std::string& path, FieldSize size, int generations) {
   LifeField field;
   const FileContent content = formatForOpening(path);
   EXPECT_TRUE(content.format);
-  if (!content.format || !content.format->read(path, settings, field.cells).loaded) {
+  if (!content.format) {
     return {};
   }
-  field.fieldEdited = true;
+  const DocumentReading reading = loadDocument(*content.format, path, readingContext(settings));
+  if (!reading.loaded()) {
+    return {};
+  }
+  applyDocument(*reading.document, settings, field);
   const StepSettings step{visibleFieldSize(settings),
                           settings.gadgetValue(GadgetId::InfiniteCheck) != 0};
   for (int k = 0; k <= generations; ++k) {

@@ -3,7 +3,7 @@
 #include <string>
 #include <variant>
 
-#include "files/community/ReadPattern.h"
+#include "files/pattern/ReadPattern.h"
 
 namespace orvalis::test {
 

@@ -1,17 +1,12 @@
-// Any bytes as a Life file: applied as by the load command and written again.
+// Any bytes as a Life file (binary or Life 1.05/1.06 text): loaded, saved and loaded again.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
 
-#include "files/lifefile/LifeFile.h"
-#include "settings/SettingsRecord.h"
+#include "tests/fuzz/RoundTrip.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace orvalis;
-  static CellGrid grid;
-  SettingsRecord settings;
-  applyLifeFile(std::string_view(reinterpret_cast<const char*>(data), size), "fuzz.lif", settings,
-                grid);
-  lifeFileBytes(settings, grid);
+  orvalis::fuzz::checkRoundTrip(std::string_view(reinterpret_cast<const char*>(data), size),
+                                orvalis::FormatId::LifeFile);
   return 0;
 }

@@ -4,6 +4,6 @@
 #include "tests/fuzz/ReadAndPlace.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  orvalis::fuzz::readAndPlace(data, size, orvalis::readLifeText, "fuzz.lif");
+  orvalis::fuzz::readAndPlace(data, size, orvalis::readLifeText);
   return 0;
 }

@@ -1,20 +1,17 @@
-// Any bytes as a LifeXML file: read, applied as by the load command, and
-// written again.
+// Any bytes as a LifeXML file: parsed two ways, loaded, saved and loaded
+// again, and read as the settings file.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 
-#include "files/lifexml/LifeXmlApply.h"
+#include "files/lifexml/LifeXmlDocument.h"
 #include "files/lifexml/LifeXmlReader.h"
-#include "files/lifexml/LifeXmlWriter.h"
-#include "settings/SettingsRecord.h"
+#include "tests/fuzz/RoundTrip.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace orvalis;
-  static CellGrid grid;
-  SettingsRecord settings;
   const std::string_view content(reinterpret_cast<const char*>(data), size);
   const auto document = parseLifeXml(content);
   // The cell lines of a file that starts as the writer starts it are read
@@ -28,10 +25,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       std::abort();
     }
   }
+  fuzz::checkRoundTrip(content, FormatId::LifeXml, false);
   if (document) {
-    applyLifeXml(*document, ApplyMode::Full, "fuzz.lxm", settings, grid);
-    applyLifeXml(*document, ApplyMode::SettingsOnly, "", settings, grid);
-    lifeXmlText(settings, grid);
+    lifeXmlDocument(*document, ReadMode::SettingsOnly);
   }
   return 0;
 }

@@ -3,6 +3,6 @@
 #include "tests/fuzz/ReadAndPlace.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  orvalis::fuzz::readAndPlace(data, size, orvalis::readMacrocell, "fuzz.mc");
+  orvalis::fuzz::readAndPlace(data, size, orvalis::readMacrocell);
   return 0;
 }

@@ -1,16 +1,12 @@
-// Any bytes as an RLE file: read, placed as by the load command, written
-// again; what the program writes must read back as the same field with the
-// same details.
+// Any bytes as an RLE file: loaded, saved and loaded again.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
 
-#include "files/community/RleReader.h"
-#include "files/community/RleWriter.h"
 #include "tests/fuzz/RoundTrip.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   orvalis::fuzz::checkRoundTrip(std::string_view(reinterpret_cast<const char*>(data), size),
-                                "fuzz.rle", orvalis::readRle, orvalis::rleText);
+                                orvalis::FormatId::Rle);
   return 0;
 }

@@ -7,7 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "files/community/CommunityFormats.h"
+#include "files/DocumentApply.h"
+#include "files/FileFormats.h"
 #include "files/lifefile/LifeFile.h"
 #include "files/lifexml/LifeXmlWriter.h"
 #include "settings/SettingsRecord.h"
@@ -48,10 +49,11 @@ int main(int argc, char** argv) {
   settings.setGadgetText(GadgetId::AuthorField, "Anna & \xDF");
   settings.setGadgetText(GadgetId::SourceField, "http://x/?a='1'");
   writeSeeds(root, "fuzz_lifexml",
-             {{"blinker.lxm", test::blinkerLifeXml}, {"muster.lxm", lifeXmlText(settings, grid)}});
-  writeSeeds(
-      root, "fuzz_lifefile",
-      {{"blinker.lif", test::blinkerLifeFile}, {"muster.lif", lifeFileBytes(settings, grid)}});
+             {{"blinker.lxm", test::blinkerLifeXml},
+              {"muster.lxm", lifeXmlText(fieldDocument(settings, grid))}});
+  writeSeeds(root, "fuzz_lifefile",
+             {{"blinker.lif", test::blinkerLifeFile},
+              {"muster.lif", lifeFileBytes(fieldDocument(settings, grid))}});
 
   writeSeeds(root, "fuzz_rle",
              {{"gun.rle", test::gosperGliderGun},
@@ -59,11 +61,12 @@ int main(int argc, char** argv) {
               {"torus.rle", test::gosperGliderGunAt120},
               {"kommentare.rle",
                "\xEF\xBB\xBF#r B3/S23\n# frei\nx = 3, y = 3\n#C mitten\nbo$2bo$3o!\n#C danach\n"},
-              {"muster.rle", communityPatternText(CommunityFormat::Rle, settings, grid)}});
-  writeSeeds(root, "fuzz_plaintext",
-             {{"lwss.cells", test::lightweightSpaceship},
-              {"kommentare.cells", "\xEF\xBB\xBF!Name: X\n!\n! Name: y\n.O\n"},
-              {"muster.cells", communityPatternText(CommunityFormat::Plaintext, settings, grid)}});
+              {"muster.rle", fileFormat(FormatId::Rle).write(fieldDocument(settings, grid))}});
+  writeSeeds(
+      root, "fuzz_plaintext",
+      {{"lwss.cells", test::lightweightSpaceship},
+       {"kommentare.cells", "\xEF\xBB\xBF!Name: X\n!\n! Name: y\n.O\n"},
+       {"muster.cells", fileFormat(FormatId::Plaintext).write(fieldDocument(settings, grid))}});
 
   writeSeeds(root, "fuzz_lifetext",
              {{"gun.lif", test::gosperGliderGun105},

@@ -7,8 +7,9 @@
 #include <variant>
 
 #include "engine/CellGrid.h"
-#include "files/community/PatternPlacement.h"
-#include "files/community/ReadPattern.h"
+#include "files/DocumentApply.h"
+#include "files/pattern/PatternPlacement.h"
+#include "files/pattern/ReadPattern.h"
 #include "settings/SettingsRecord.h"
 
 namespace orvalis::fuzz {
@@ -16,7 +17,7 @@ namespace orvalis::fuzz {
 // Any bytes read by `reader` and placed as by the load command; a read
 // pattern must fit the field and hold its cells inside its extent.
 template <typename Reader>
-void readAndPlace(const std::uint8_t* data, std::size_t size, Reader reader, const char* name) {
+void readAndPlace(const std::uint8_t* data, std::size_t size, Reader reader) {
   static CellGrid grid;
   SettingsRecord settings;
   const PatternReading reading =
@@ -34,7 +35,7 @@ void readAndPlace(const std::uint8_t* data, std::size_t size, Reader reader, con
       std::abort();
     }
   }
-  placePattern(*pattern, name, settings, grid);
+  placeDocument(placedPattern(*pattern, visibleFieldSize(settings)), settings, grid);
 }
 
 }  // namespace orvalis::fuzz

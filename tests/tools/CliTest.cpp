@@ -7,12 +7,14 @@
 #include <sstream>
 
 #include "engine/GenerationStep.h"
+#include "files/DocumentApply.h"
 #include "files/FileFormats.h"
 #include "files/lifefile/LifeFile.h"
 #include "files/lifexml/LifeXmlWriter.h"
 #include "files/picture/GifAnimation.h"
 #include "settings/SettingsRecord.h"
 #include "tests/files/PatternExamples.h"
+#include "tests/support/DocumentFiles.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestPictures.h"
 #include "tools/Cli.h"
@@ -80,7 +82,7 @@ std::string gliderOnTorus(const test::TempFolder& folder, bool wrap, int size = 
     grid.at(x, y).state = CellState::Alive;
   }
   const std::string path = folder.path(wrap ? "torus.lxm" : "flach.lxm");
-  EXPECT_TRUE(writeLifeXml(path, settings, grid));
+  EXPECT_TRUE(test::saveAs(FormatId::LifeXml, path, settings, grid));
   return path;
 }
 
@@ -213,7 +215,7 @@ TEST(OrvalisCli, PicturesThatCannotBeMadeLeaveTheOldFile) {
   settings.setGadgetValue(GadgetId::SizeXSpin, 500);
   settings.setGadgetValue(GadgetId::SizeYSpin, 500);
   const std::string large = folder.path("gross.lxm");
-  ASSERT_TRUE(writeLifeXml(large, settings, CellGrid()));
+  ASSERT_TRUE(test::saveAs(FormatId::LifeXml, large, settings, CellGrid()));
   const std::string png = folder.write("alt.png", "alt");
   const std::string gif = folder.write("alt.gif", "alt");
 
@@ -280,8 +282,8 @@ TEST(OrvalisCli, RunWritesWhatTheGenerationStepGives) {
         advanceGeneration(field, step, nullptr);
       }
       const std::string expected = std::string(output) == "aus.lif"
-                                       ? lifeFileBytes(settings, field.cells)
-                                       : lifeXmlText(settings, field.cells);
+                                       ? lifeFileBytes(fieldDocument(settings, field.cells))
+                                       : lifeXmlText(fieldDocument(settings, field.cells));
       EXPECT_EQ(test::fileContent(folder.path(output)), expected) << output << " wrap " << wrap;
     }
   }
@@ -298,7 +300,7 @@ std::string lifeFile(int columns, int rows, bool wrap,
   for (const auto& [x, y] : living) {
     grid.at(x, y).state = CellState::Alive;
   }
-  return lifeFileBytes(settings, grid);
+  return lifeFileBytes(fieldDocument(settings, grid));
 }
 
 TEST(OrvalisCli, PopulationOfTheRPentominoIsGollys) {

@@ -19,6 +19,7 @@
 #include "engine/Random.h"
 #include "files/lifexml/LifeXmlWriter.h"
 #include "settings/SettingsRecord.h"
+#include "tests/support/DocumentFiles.h"
 #include "tests/support/TempFolder.h"
 #include "tools/Cli.h"
 #include "tools/ProgressLine.h"
@@ -132,7 +133,7 @@ TEST(OrvalisCliProgress, CtrlCAndSigtermLeaveTheOldOutputsAndNoOtherFile) {
   Random random(3);
   randomFill(soup, {100, 100}, 50, random);
   const std::string start = folder.path("suppe.lxm");
-  ASSERT_TRUE(writeLifeXml(start, settings, soup.cells));
+  ASSERT_TRUE(test::saveAs(FormatId::LifeXml, start, settings, soup.cells));
   const std::string lxm = folder.write("alt.lxm", "alt");
   const std::string gif = folder.write("alt.gif", "alt");
   const std::string csv = folder.write("alt.csv", "alt");

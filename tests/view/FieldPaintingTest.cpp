@@ -5,6 +5,7 @@
 #include "engine/FieldCommands.h"
 #include "engine/GenerationStep.h"
 #include "files/lifexml/LifeXmlWriter.h"
+#include "tests/support/DocumentFiles.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/WindowPixels.h"
 #include "tests/view/ShownView.h"
@@ -265,7 +266,7 @@ class FieldPaintingTest : public QObject {
     }
     const test::TempFolder folder;
     const std::string pattern = folder.path("muster.lxm");
-    QVERIFY(writeLifeXml(pattern, shown.settings, saved));
+    QVERIFY(test::saveAs(FormatId::LifeXml, pattern, shown.settings, saved));
 
     // First the field as loaded, then with the coming births and deaths.
     for (const bool preview : {false, true}) {

@@ -11,12 +11,14 @@
 #include "engine/GenerationStep.h"
 #include "engine/Population.h"
 #include "engine/Random.h"
+#include "files/DocumentApply.h"
+#include "files/FileFormats.h"
 #include "files/FileMessages.h"
-#include "files/community/CommunityFormats.h"
-#include "files/community/ExportedPattern.h"
-#include "files/community/RleReader.h"
+#include "files/pattern/ExportedPattern.h"
+#include "files/rle/RleReader.h"
 #include "settings/SettingsRecord.h"
 #include "tests/files/ClassicPatterns.h"
+#include "tests/support/DocumentFiles.h"
 #include "tests/support/LoadedState.h"
 #include "tests/support/TempFolder.h"
 
@@ -45,10 +47,10 @@ struct Target {
   SettingsRecord settings;
   LifeField field;
 
-  std::optional<UserMessage> load(std::string_view text, CommunityFormat format) {
+  std::optional<UserMessage> load(std::string_view text, FormatId format) {
     const std::string path =
-        folder.write(format == CommunityFormat::Rle ? "muster.rle" : "muster.cells", text);
-    return loadCommunityPattern(path, format, settings, field.cells);
+        folder.write(format == FormatId::Rle ? "muster.rle" : "muster.cells", text);
+    return test::loadInto(format, path, settings, field.cells).message;
   }
 
   void setSize(int columns, int rows) {
@@ -94,7 +96,7 @@ TEST(ClassicPatterns, EvolveCellForCellAsInGolly) {
   struct Case {
     const char* name;
     const std::string& text;
-    CommunityFormat format;
+    FormatId format;
     FieldSize field;
     int generations;
     const std::string& golly;
@@ -102,25 +104,20 @@ TEST(ClassicPatterns, EvolveCellForCellAsInGolly) {
   const Case cases[] = {
       {"Gosper glider gun",
        test::gosperGliderGun,
-       CommunityFormat::Rle,
+       FormatId::Rle,
        {60, 40},
        120,
        test::gosperGliderGunAt120},
-      {"R-pentomino",
-       test::rPentomino,
-       CommunityFormat::Rle,
-       {100, 100},
-       1000,
-       test::rPentominoAt1000},
-      {"acorn", test::acorn, CommunityFormat::Rle, {120, 80}, 100, test::acornAt100},
-      {"pulsar", test::pulsar, CommunityFormat::Rle, {20, 20}, 1, test::pulsarAt1},
+      {"R-pentomino", test::rPentomino, FormatId::Rle, {100, 100}, 1000, test::rPentominoAt1000},
+      {"acorn", test::acorn, FormatId::Rle, {120, 80}, 100, test::acornAt100},
+      {"pulsar", test::pulsar, FormatId::Rle, {20, 20}, 1, test::pulsarAt1},
       {"LWSS",
        test::lightweightSpaceship,
-       CommunityFormat::Plaintext,
+       FormatId::Plaintext,
        {30, 10},
        4,
        test::lightweightSpaceshipAt4},
-      {"diehard", test::diehard, CommunityFormat::Rle, {40, 40}, 129, test::diehardAt129},
+      {"diehard", test::diehard, FormatId::Rle, {40, 40}, 129, test::diehardAt129},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -136,7 +133,7 @@ TEST(ClassicPatterns, EvolveCellForCellAsInGolly) {
   // R-pentomino's first populations, diehard's end at generation 130.
   Target pulsar;
   pulsar.setSize(20, 20);
-  ASSERT_FALSE(pulsar.load(test::pulsar, CommunityFormat::Rle));
+  ASSERT_FALSE(pulsar.load(test::pulsar, FormatId::Rle));
   std::vector<std::size_t> populations;
   pulsar.field.fieldEdited = true;
   for (int k = 0; k <= 4; ++k) {
@@ -146,7 +143,7 @@ TEST(ClassicPatterns, EvolveCellForCellAsInGolly) {
   EXPECT_EQ(populations, (std::vector<std::size_t>{48, 56, 72, 48, 56}));
 
   Target rPentomino;
-  ASSERT_FALSE(rPentomino.load(test::rPentomino, CommunityFormat::Rle));
+  ASSERT_FALSE(rPentomino.load(test::rPentomino, FormatId::Rle));
   populations.clear();
   rPentomino.field.fieldEdited = true;
   for (int k = 0; k <= 8; ++k) {
@@ -156,7 +153,7 @@ TEST(ClassicPatterns, EvolveCellForCellAsInGolly) {
   EXPECT_EQ(populations, (std::vector<std::size_t>{5, 6, 7, 9, 8, 9, 12, 11, 18}));
 
   Target diehard;
-  ASSERT_FALSE(diehard.load(test::diehard, CommunityFormat::Rle));
+  ASSERT_FALSE(diehard.load(test::diehard, FormatId::Rle));
   diehard.run(130);
   EXPECT_TRUE(diehard.living().empty());
 }
@@ -200,7 +197,7 @@ TEST(RleReading, RulesGridsAndPlacement) {
     target.settings.setGadgetValue(GadgetId::InfiniteCheck, 1);
     target.field.cells.at(9, 7).state = CellState::Static;
     target.field.cells.at(400, 400).state = CellState::Alive;
-    ASSERT_FALSE(target.load(c.text, CommunityFormat::Rle));
+    ASSERT_FALSE(target.load(c.text, FormatId::Rle));
     EXPECT_EQ(target.size(), c.field);
     EXPECT_EQ(target.settings.gadgetValue(GadgetId::InfiniteCheck), c.infinite ? 1 : 0);
     EXPECT_EQ(target.living(), c.living);
@@ -218,7 +215,7 @@ TEST(CommunityFormats, DetailsBecomeCommentAuthorAndSource) {
   rle.settings.setGadgetText(GadgetId::IntervalSpin, "250");
   rle.settings.setGadgetValue(GadgetId::DateField, 1796596200);
   rle.settings.setGadgetText(GadgetId::SourceField, "https://alt.example");
-  ASSERT_FALSE(rle.load(test::gosperGliderGun, CommunityFormat::Rle));
+  ASSERT_FALSE(rle.load(test::gosperGliderGun, FormatId::Rle));
   EXPECT_EQ(rle.settings.gadgetText(GadgetId::CommentEditor),
             "Gosper glider gun\r\nA true period 30 glider gun.\r\n"
             "www.conwaylife.com/wiki/index.php?title=Gosper_glider_gun");
@@ -233,7 +230,7 @@ TEST(CommunityFormats, DetailsBecomeCommentAuthorAndSource) {
   cells.settings.setGadgetText(GadgetId::AuthorField, "alt");
   cells.settings.setGadgetText(GadgetId::SourceField, "https://alt.example");
   ASSERT_FALSE(cells.load("!Name: Gro\xC3\x9F\n!Author: Conway\n!\n! zwei\n*\n\n.O*\n",
-                          CommunityFormat::Plaintext));
+                          FormatId::Plaintext));
   EXPECT_EQ(cells.settings.gadgetText(GadgetId::CommentEditor), "Gro\xDF\r\n\r\nzwei");
   EXPECT_EQ(cells.settings.gadgetText(GadgetId::AuthorField), "Conway");
   EXPECT_EQ(cells.settings.gadgetText(GadgetId::SourceField), "");
@@ -265,7 +262,7 @@ TEST(CommunityFormats, ExportedFieldsReadBackIdentical) {
         }
       }
       const std::string rle =
-          communityPatternText(CommunityFormat::Rle, source.settings, source.field.cells);
+          fileFormat(FormatId::Rle).write(fieldDocument(source.settings, source.field.cells));
       std::istringstream lines(rle);
       for (std::string line; std::getline(lines, line);) {
         if (!line.starts_with("#")) {
@@ -274,7 +271,7 @@ TEST(CommunityFormats, ExportedFieldsReadBackIdentical) {
       }
       Target back;
       back.setSize(3, 3);
-      ASSERT_FALSE(back.load(rle, CommunityFormat::Rle));
+      ASSERT_FALSE(back.load(rle, FormatId::Rle));
       EXPECT_EQ(back.size(), size);
       EXPECT_EQ(back.settings.gadgetValue(GadgetId::InfiniteCheck), torus ? 1 : 0);
       EXPECT_EQ(back.living(), expected);
@@ -298,8 +295,8 @@ TEST(CommunityFormats, WrittenFiles) {
   grid.at(4, 1).state = CellState::Alive;
   grid.at(0, 3).state = CellState::Alive;
   grid.at(6, 6).state = CellState::Alive;  // outside the visible field
-  EXPECT_TRUE(holdsFixedCells(target.settings, grid));
-  EXPECT_EQ(communityPatternText(CommunityFormat::Rle, target.settings, grid),
+  EXPECT_TRUE(holdsFixedCells(*fieldDocument(target.settings, grid).cells));
+  EXPECT_EQ(fileFormat(FormatId::Rle).write(fieldDocument(target.settings, grid)),
             "#CXRLE Pos=-3,-2\n"
             "#N feld\n"
             "#O Anna M\xC3\xBCller\n"
@@ -308,7 +305,7 @@ TEST(CommunityFormats, WrittenFiles) {
             "x = 7, y = 5, rule = B3/S23:P7,5\n"
             "$b2obo2$o!\n");
   target.settings.setGadgetValue(GadgetId::InfiniteCheck, 1);
-  EXPECT_EQ(communityPatternText(CommunityFormat::Plaintext, target.settings, grid),
+  EXPECT_EQ(fileFormat(FormatId::Plaintext).write(fieldDocument(target.settings, grid)),
             "!Name: feld\n"
             "!Author: Anna M\xC3\xBCller\n"
             "! Zeile eins\n"
@@ -324,21 +321,21 @@ TEST(CommunityFormats, WrittenFiles) {
   for (int x = 0; x < 200; ++x) {
     grid.at(x, 0).state = x % 2 == 0 ? CellState::Alive : CellState::Dead;
   }
-  const std::string rle = communityPatternText(CommunityFormat::Rle, target.settings, grid);
+  const std::string rle = fileFormat(FormatId::Rle).write(fieldDocument(target.settings, grid));
   std::string items;
   for (int x = 0; x < 199; ++x) {
     items += x % 2 == 0 ? 'o' : 'b';
   }
   EXPECT_EQ(rle.substr(rle.find("T200,1\n") + 7),
             items.substr(0, 70) + "\n" + items.substr(70, 70) + "\n" + items.substr(140) + "!\n");
-  EXPECT_FALSE(holdsFixedCells(target.settings, grid));
+  EXPECT_FALSE(holdsFixedCells(*fieldDocument(target.settings, grid).cells));
 }
 
 // The source is the comment's last web address.
 TEST(CommunityFormats, CommentLinesWhereverTheyStandAndAfterAByteOrderMark) {
   struct Case {
     std::string text;
-    CommunityFormat format;
+    FormatId format;
     std::string comment;
     std::string source;
     Shape living;
@@ -346,17 +343,17 @@ TEST(CommunityFormats, CommentLinesWhereverTheyStandAndAfterAByteOrderMark) {
   const Case cases[] = {
       {"\xEF\xBB\xBF#N Gleiter\nx = 3, y = 3\n#C zwischen Kopf und Zellen\nbo$2bo$\n#c mitten\n"
        "3o!\n#C danach\n# auch danach\nnicht",
-       CommunityFormat::Rle,
+       FormatId::Rle,
        "Gleiter\r\nzwischen Kopf und Zellen\r\nmitten\r\ndanach\r\nauch danach",
        "",
        {{1, 0}, {2, 1}, {0, 2}, {1, 2}, {2, 2}}},
       {"#\n# erste\n#\n#C http://a.example\n#r b3s23\nx = 1, y = 1\no!\n#C www.b.example\n#C\n",
-       CommunityFormat::Rle,
+       FormatId::Rle,
        "erste\r\n\r\nhttp://a.example\r\nwww.b.example",
        "www.b.example",
        {{0, 0}}},
       {"\xEF\xBB\xBF!Name: Block\n! Name: kein Name\n!Author: Conway\nOO\nOO\n",
-       CommunityFormat::Plaintext,
+       FormatId::Plaintext,
        "Block\r\nName: kein Name",
        "",
        {{0, 0}, {1, 0}, {0, 1}, {1, 1}}},
@@ -376,17 +373,17 @@ TEST(CommunityFormats, CommentLinesWhereverTheyStandAndAfterAByteOrderMark) {
 TEST(CommunityFormats, LoadSaveLoadChangesNothing) {
   struct Case {
     std::string text;
-    CommunityFormat format;
+    FormatId format;
   };
   const Case cases[] = {
-      {test::gosperGliderGun, CommunityFormat::Rle},
-      {test::gosperGliderGunAt120, CommunityFormat::Rle},
+      {test::gosperGliderGun, FormatId::Rle},
+      {test::gosperGliderGunAt120, FormatId::Rle},
       {"#C erste\n#C\n#C http://a.example\n#C www.b.example\n#O Autorin\n"
        "x = 3, y = 2, rule = B3/S23\n$obo!",
-       CommunityFormat::Rle},
-      {"x = 0, y = 0\n!", CommunityFormat::Rle},
-      {test::lightweightSpaceship, CommunityFormat::Plaintext},
-      {"!Name: Rand\n!\n!www.example.org\n!Author: A\n..\n.O\n...\n", CommunityFormat::Plaintext},
+       FormatId::Rle},
+      {"x = 0, y = 0\n!", FormatId::Rle},
+      {test::lightweightSpaceship, FormatId::Plaintext},
+      {"!Name: Rand\n!\n!www.example.org\n!Author: A\n..\n.O\n...\n", FormatId::Plaintext},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
@@ -396,16 +393,16 @@ TEST(CommunityFormats, LoadSaveLoadChangesNothing) {
     ASSERT_FALSE(target.load(c.text, c.format));
     const test::LoadedState loaded = test::loadedState(target.settings, target.field.cells);
     const std::string path =
-        target.folder.path(c.format == CommunityFormat::Rle ? "kopie.rle" : "kopie.cells");
+        target.folder.path(c.format == FormatId::Rle ? "kopie.rle" : "kopie.cells");
     std::string firstSaved;
     for (int round = 0; round < 3; ++round) {
-      ASSERT_TRUE(writeCommunityPattern(path, c.format, target.settings, target.field.cells));
+      ASSERT_TRUE(test::saveAs(c.format, path, target.settings, target.field.cells));
       const std::string saved = test::fileContent(path);
       if (round == 0) {
         firstSaved = saved;
       }
       EXPECT_EQ(saved, firstSaved);
-      ASSERT_FALSE(loadCommunityPattern(path, c.format, target.settings, target.field.cells));
+      ASSERT_TRUE(test::loadInto(c.format, path, target.settings, target.field.cells).loaded());
       EXPECT_EQ(test::loadedState(target.settings, target.field.cells), loaded);
     }
   }
@@ -416,45 +413,44 @@ TEST(HostileCommunityFiles, RefusedWithTheMessageAndNothingChanged) {
   const std::string unreadable = lifeFileLoadFailedMessage().text;
   struct Case {
     std::string text;
-    CommunityFormat format;
+    FormatId format;
     std::string message;
   };
   const Case cases[] = {
-      {"x = 3, y = 3, rule = B36/S23\no!", CommunityFormat::Rle,
-       "Regel wird nicht unterstützt: B36/S23"},
-      {"x = 3, y = 3, rule = B3/S23:K10,10\no!", CommunityFormat::Rle,
+      {"x = 3, y = 3, rule = B36/S23\no!", FormatId::Rle, "Regel wird nicht unterstützt: B36/S23"},
+      {"x = 3, y = 3, rule = B3/S23:K10,10\no!", FormatId::Rle,
        "Regel wird nicht unterstützt: B3/S23:K10,10"},
-      {"#r 34/34\nx = 1, y = 1\no!", CommunityFormat::Rle, "Regel wird nicht unterstützt: 34/34"},
-      {"#r 34/34\nx = 1, y = 1, rule = B3/S23\no!", CommunityFormat::Rle, "(loads)"},
-      {"x = 2, y = 1\n2pA!", CommunityFormat::Rle,
+      {"#r 34/34\nx = 1, y = 1\no!", FormatId::Rle, "Regel wird nicht unterstützt: 34/34"},
+      {"#r 34/34\nx = 1, y = 1, rule = B3/S23\no!", FormatId::Rle, "(loads)"},
+      {"x = 2, y = 1\n2pA!", FormatId::Rle,
        "Regel wird nicht unterstützt: B3/S23 mit mehr als zwei Zuständen"},
-      {"x = 2, y = 1, rule = b3s23\noB!", CommunityFormat::Rle,
+      {"x = 2, y = 1, rule = b3s23\noB!", FormatId::Rle,
        "Regel wird nicht unterstützt: b3s23 mit mehr als zwei Zuständen"},
-      {"x = 3, y = 3, rule = B3/S23:T600,136\no!", CommunityFormat::Rle, tooLarge},
-      {"x = 3, y = 3, rule = B3/S23:P10,99999999999\no!", CommunityFormat::Rle, tooLarge},
-      {"x = 3, y = 3, rule = B3/S23:P0,10\no!", CommunityFormat::Rle,
+      {"x = 3, y = 3, rule = B3/S23:T600,136\no!", FormatId::Rle, tooLarge},
+      {"x = 3, y = 3, rule = B3/S23:P10,99999999999\no!", FormatId::Rle, tooLarge},
+      {"x = 3, y = 3, rule = B3/S23:P0,10\no!", FormatId::Rle,
        "Regel wird nicht unterstützt: B3/S23:P0,10"},
-      {"x = 1, y = 1, rule = LifeHistory\no!", CommunityFormat::Rle,
+      {"x = 1, y = 1, rule = LifeHistory\no!", FormatId::Rle,
        "Regel wird nicht unterstützt: LifeHistory"},
-      {"x = 501, y = 1\no!", CommunityFormat::Rle, tooLarge},
-      {"x = 999999999, y = 999999999\no!", CommunityFormat::Rle, tooLarge},
-      {"x = 1, y = 1\n500bo!", CommunityFormat::Rle, tooLarge},
-      {"x = 1, y = 1\n501o!", CommunityFormat::Rle, tooLarge},
-      {"x = 1, y = 1\n499$o!", CommunityFormat::Rle, "(loads)"},
-      {"x = 1, y = 1\n500$o!", CommunityFormat::Rle, tooLarge},
-      {"x = 1, y = 1\n999999999$999999999bo!", CommunityFormat::Rle, tooLarge},
-      {"x = 1, y = 1\n9999999999o!", CommunityFormat::Rle, unreadable},
-      {"x = 1, y = 1\n2o3#!", CommunityFormat::Rle, unreadable},
-      {"x = 99999999999999999999, y = 1\no!", CommunityFormat::Rle, unreadable},
-      {"x = -1, y = 1\no!", CommunityFormat::Rle, unreadable},
-      {"#C nur Kommentar\n", CommunityFormat::Rle, unreadable},
-      {"", CommunityFormat::Rle, unreadable},
-      {std::string("x = 1, y = 1\n\0o!", 16), CommunityFormat::Rle, unreadable},
-      {".O\nOX\n", CommunityFormat::Plaintext, unreadable},
-      {std::string(501, '.') + "\n", CommunityFormat::Plaintext, tooLarge},
-      {std::string(500, '\n') + "O\n" + std::string(498, '\n') + "O\n", CommunityFormat::Plaintext,
+      {"x = 501, y = 1\no!", FormatId::Rle, tooLarge},
+      {"x = 999999999, y = 999999999\no!", FormatId::Rle, tooLarge},
+      {"x = 1, y = 1\n500bo!", FormatId::Rle, tooLarge},
+      {"x = 1, y = 1\n501o!", FormatId::Rle, tooLarge},
+      {"x = 1, y = 1\n499$o!", FormatId::Rle, "(loads)"},
+      {"x = 1, y = 1\n500$o!", FormatId::Rle, tooLarge},
+      {"x = 1, y = 1\n999999999$999999999bo!", FormatId::Rle, tooLarge},
+      {"x = 1, y = 1\n9999999999o!", FormatId::Rle, unreadable},
+      {"x = 1, y = 1\n2o3#!", FormatId::Rle, unreadable},
+      {"x = 99999999999999999999, y = 1\no!", FormatId::Rle, unreadable},
+      {"x = -1, y = 1\no!", FormatId::Rle, unreadable},
+      {"#C nur Kommentar\n", FormatId::Rle, unreadable},
+      {"", FormatId::Rle, unreadable},
+      {std::string("x = 1, y = 1\n\0o!", 16), FormatId::Rle, unreadable},
+      {".O\nOX\n", FormatId::Plaintext, unreadable},
+      {std::string(501, '.') + "\n", FormatId::Plaintext, tooLarge},
+      {std::string(500, '\n') + "O\n" + std::string(498, '\n') + "O\n", FormatId::Plaintext,
        "(loads)"},
-      {"O\n" + std::string(499, '\n') + "O\n", CommunityFormat::Plaintext, tooLarge},
+      {"O\n" + std::string(499, '\n') + "O\n", FormatId::Plaintext, tooLarge},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text.substr(0, 60));
@@ -478,9 +474,9 @@ TEST(HostileCommunityFiles, RefusedWithTheMessageAndNothingChanged) {
     EXPECT_TRUE(target.living().empty());
   }
   Target missing;
-  EXPECT_EQ(loadCommunityPattern(missing.folder.path("fehlt.rle"), CommunityFormat::Rle,
-                                 missing.settings, missing.field.cells)
-                ->text,
+  EXPECT_EQ(test::loadInto(FormatId::Rle, missing.folder.path("fehlt.rle"), missing.settings,
+                           missing.field.cells)
+                .message->text,
             unreadable);
 }
 

@@ -14,6 +14,7 @@
 #include "files/lifefile/LifeFile.h"
 #include "files/lifexml/LifeXmlWriter.h"
 #include "settings/SettingsRecord.h"
+#include "tests/support/DocumentFiles.h"
 #include "tests/support/TempFolder.h"
 
 namespace orvalis {
@@ -106,8 +107,8 @@ TEST(SafeSave, PathsThatCannotTakeAFileFailAndChangeNothing) {
   SettingsRecord settings;
   CellGrid grid;
   settings.setGadgetText(GadgetId::FileNameField, "vorher.lxm");
-  EXPECT_FALSE(writeLifeXml(folder.path("fehlt/muster.lxm"), settings, grid));
-  EXPECT_FALSE(writeLifeFile(folder.path("ordner"), settings, grid));
+  EXPECT_FALSE(test::saveAs(FormatId::LifeXml, folder.path("fehlt/muster.lxm"), settings, grid));
+  EXPECT_FALSE(test::saveAs(FormatId::LifeFile, folder.path("ordner"), settings, grid));
   EXPECT_EQ(settings.gadgetText(GadgetId::FileNameField), "vorher.lxm")
       << "a failed save names no file";
 }
@@ -128,7 +129,7 @@ TEST(SafeSave, AWriteThatFailsHalfWayKeepsTheOldFile) {
     settings.setGadgetValue(GadgetId::SizeXSpin, 500);
     settings.setGadgetValue(GadgetId::SizeYSpin, 500);
     CellGrid grid;
-    ::_exit(writeLifeFile(path, settings, grid) ? 1 : 0);
+    ::_exit(test::saveAs(FormatId::LifeFile, path, settings, grid) ? 1 : 0);
   }
   int status = 0;
   ASSERT_EQ(::waitpid(child, &status, 0), child);

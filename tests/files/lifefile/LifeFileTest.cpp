@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "files/DocumentApply.h"
 #include "files/lifefile/LifeFile.h"
 #include "settings/SettingsRecord.h"
 #include "tests/files/PatternExamples.h"
+#include "tests/support/DocumentFiles.h"
 #include "tests/support/TempFolder.h"
 
 namespace orvalis {
@@ -14,11 +16,11 @@ TEST(LifeFile, BlinkerIsWrittenByteForByteAndNamesTheFile) {
   SettingsRecord settings;
   CellGrid grid;
   test::setUpBlinker(settings, grid);
-  EXPECT_EQ(lifeFileBytes(settings, grid), test::blinkerLifeFile);
+  EXPECT_EQ(lifeFileBytes(fieldDocument(settings, grid)), test::blinkerLifeFile);
 
   const test::TempFolder folder;
   const std::string path = folder.path("blinker.lif");
-  ASSERT_TRUE(writeLifeFile(path, settings, grid));
+  ASSERT_TRUE(test::saveAs(FormatId::LifeFile, path, settings, grid));
   EXPECT_EQ(test::fileContent(path), test::blinkerLifeFile);
   EXPECT_EQ(settings.gadgetText(GadgetId::FileNameField), "blinker.lif");
 }
@@ -34,7 +36,9 @@ TEST(LifeFile, BlinkerReadsBackWithItsCommentJoinedIntoOneLine) {
   grid.at(3, 0).state = CellState::Static;  // outside the file's rectangle
 
   const test::TempFolder folder;
-  ASSERT_TRUE(readLifeFile(folder.write("blinker.lif", test::blinkerLifeFile), settings, grid));
+  ASSERT_TRUE(test::loadInto(FormatId::LifeFile, folder.write("blinker.lif", test::blinkerLifeFile),
+                             settings, grid)
+                  .loaded());
   EXPECT_EQ(settings.gadgetText(GadgetId::FileNameField), "blinker.lif");
   EXPECT_EQ(settings.gadgetText(GadgetId::IntervalSpin), "1000");
   EXPECT_EQ(settings.gadgetValue(GadgetId::SizeXSpin), 3);
@@ -59,11 +63,11 @@ TEST(LifeFile, SmallestFileAndIntervalTextThatIsNoNumber) {
   settings.setGadgetValue(GadgetId::SizeYSpin, 1);
   settings.setGadgetText(GadgetId::IntervalSpin, "schnell");
   CellGrid grid;
-  const std::string bytes = lifeFileBytes(settings, grid);
+  const std::string bytes = lifeFileBytes(fieldDocument(settings, grid));
   EXPECT_EQ(bytes, lifeFileHeader(0, 1, 1) + std::string(1, '\0'));
 
   SettingsRecord reader;
-  applyLifeFile(bytes, "eins.lif", reader, grid);
+  placeDocument(lifeFileDocument(bytes), reader, grid);
   EXPECT_EQ(reader.gadgetText(GadgetId::IntervalSpin), "0");
 }
 
@@ -75,7 +79,7 @@ TEST(LifeFile, ASmallerFileOverwritesOnlyItsRectangle) {
     }
   }
   SettingsRecord settings;
-  applyLifeFile(lifeFileHeader(500, 2, 2) + std::string("\x01\x02\x03\x00", 4), "klein.lif",
+  placeDocument(lifeFileDocument(lifeFileHeader(500, 2, 2) + std::string("\x01\x02\x03\x00", 4)),
                 settings, grid);
   EXPECT_EQ(settings.gadgetValue(GadgetId::SizeXSpin), 2);
   EXPECT_EQ(grid.at(0, 0).state, CellState::Alive);
@@ -90,20 +94,21 @@ TEST(LifeFile, MissingBytesReadAsZero) {
   SettingsRecord settings;
   CellGrid grid;
   grid.at(2, 1).state = CellState::Alive;
-  applyLifeFile(lifeFileHeader(1000, 3, 3, 1).substr(0, 12) + std::string("\x01", 1), "kurz.lif",
-                settings, grid);
+  placeDocument(
+      lifeFileDocument(lifeFileHeader(1000, 3, 3, 1).substr(0, 12) + std::string("\x01", 1)),
+      settings, grid);
   EXPECT_EQ(settings.gadgetValue(GadgetId::SizeYSpin), 3);
   EXPECT_EQ(settings.gadgetValue(GadgetId::GridCheck), 1) << "the one byte left is its low byte";
   EXPECT_EQ(grid.at(2, 1).state, CellState::Dead);
 
-  applyLifeFile(lifeFileHeader(1000, 3, 3) + std::string("\x01\x01", 2), "kurz.lif", settings,
+  placeDocument(lifeFileDocument(lifeFileHeader(1000, 3, 3) + std::string("\x01\x01", 2)), settings,
                 grid);
   EXPECT_EQ(grid.at(0, 0).state, CellState::Alive);
   EXPECT_EQ(grid.at(1, 0).state, CellState::Alive);
   EXPECT_EQ(grid.at(2, 0).state, CellState::Dead);
   EXPECT_EQ(settings.gadgetText(GadgetId::CommentEditor), "");
 
-  applyLifeFile(std::string("\x2C\x01", 2), "kurz.lif", settings, grid);
+  placeDocument(lifeFileDocument(std::string("\x2C\x01", 2)), settings, grid);
   EXPECT_EQ(settings.gadgetText(GadgetId::IntervalSpin), "300");
 }
 
@@ -114,11 +119,11 @@ TEST(LifeFile, StrayCellBytesAreKeptBothWays) {
   CellGrid grid;
   grid.at(0, 0).state = static_cast<CellState>(7);
   grid.at(1, 0).state = static_cast<CellState>(-1);
-  const std::string bytes = lifeFileBytes(settings, grid);
+  const std::string bytes = lifeFileBytes(fieldDocument(settings, grid));
   EXPECT_EQ(bytes.substr(20), std::string("\x07\xFF", 2));
 
   CellGrid read;
-  applyLifeFile(bytes, "x.lif", settings, read);
+  placeDocument(lifeFileDocument(bytes), settings, read);
   EXPECT_EQ(static_cast<int>(read.at(0, 0).state), 7);
   EXPECT_EQ(static_cast<int>(read.at(1, 0).remembered), -1);
 }
@@ -126,10 +131,10 @@ TEST(LifeFile, StrayCellBytesAreKeptBothWays) {
 TEST(LifeFile, CommentLinesEndAtCrLfOrZeroBytes) {
   SettingsRecord settings;
   CellGrid grid;
-  applyLifeFile(lifeFileHeader(1, 1, 1) + std::string("\x00"
-                                                      "a\rb\nc\r\nd\0e\n\r",
-                                                      13),
-                "c.lif", settings, grid);
+  placeDocument(lifeFileDocument(lifeFileHeader(1, 1, 1) + std::string("\x00"
+                                                                       "a\rb\nc\r\nd\0e\n\r",
+                                                                       13)),
+                settings, grid);
   EXPECT_EQ(settings.gadgetText(GadgetId::CommentEditor), "abcde");
 }
 

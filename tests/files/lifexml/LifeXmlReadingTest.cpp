@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include "files/DocumentApply.h"
 #include "files/lifexml/CellLines.h"
-#include "files/lifexml/LifeXmlApply.h"
+#include "files/lifexml/LifeXmlDocument.h"
 #include "files/lifexml/LifeXmlReader.h"
 #include "files/lifexml/LifeXmlWriter.h"
 #include "settings/SettingsRecord.h"
 #include "tests/files/PatternExamples.h"
+#include "tests/support/DocumentFiles.h"
 #include "tests/support/TempFolder.h"
 
 namespace orvalis {
@@ -18,11 +20,11 @@ struct Target {
   SettingsRecord settings;
   CellGrid grid;
 
-  ApplyResult apply(std::string_view xml, ApplyMode mode = ApplyMode::Full,
+  std::string apply(std::string_view xml, ReadMode mode = ReadMode::Full,
                     const std::string& path = "/muster/test.lxm") {
     const auto document = parseLifeXml(xml);
     EXPECT_TRUE(document.has_value());
-    return applyLifeXml(*document, mode, path, settings, grid);
+    return test::placeLifeXml(*document, mode, path, settings, grid);
   }
 
   long long value(GadgetId id) { return settings.gadgetValue(id); }
@@ -39,8 +41,8 @@ TEST(LifeXmlReading, BlinkerReadsBackInFullMode) {
   target.grid.at(499, 499).state = CellState::Static;
   target.grid.at(2, 2).pending = PendingMark::Birth;
   target.grid.at(2, 2).remembered = CellState::Alive;
-  ASSERT_EQ(target.apply(test::blinkerLifeXml, ApplyMode::Full, "C:\\muster/blinker.lxm"),
-            ApplyResult::Applied);
+  ASSERT_EQ(target.apply(test::blinkerLifeXml, ReadMode::Full, "C:\\muster/blinker.lxm"),
+            test::xmlLoaded);
 
   EXPECT_EQ(target.text(GadgetId::FileNameField), "blinker.lxm");
   EXPECT_EQ(target.value(GadgetId::IntervalSpin), 1000);
@@ -68,7 +70,7 @@ TEST(LifeXmlReading, ElementNamesMatchInAnyCaseAndInGerman) {
                          "<OPTIONEN grid='1' infinite='1' hide='1'/>"
                          "<FeLdEr><f x='4' y='5'/><s x='5' y='5'/><E x='6' y='5'/></FeLdEr>"
                          "</ORVALIS>"),
-            ApplyResult::Applied);
+            test::xmlLoaded);
   EXPECT_EQ(target.value(GadgetId::IntervalSpin), 250);
   EXPECT_EQ(target.value(GadgetId::SizeXSpin), 20);
   EXPECT_EQ(target.value(GadgetId::SizeYSpin), 30);
@@ -83,7 +85,7 @@ TEST(LifeXmlReading, ElementNamesMatchInAnyCaseAndInGerman) {
   EXPECT_EQ(noGermanComment.text(GadgetId::CommentEditor), "eins\r\n ");
   Target noGermanAuthor;
   noGermanAuthor.settings.setGadgetText(GadgetId::AuthorField, "alt");
-  noGermanAuthor.apply(orvalis("<Autor name='neu'/>"), ApplyMode::SettingsOnly, "");
+  noGermanAuthor.apply(orvalis("<Autor name='neu'/>"), ReadMode::SettingsOnly, "");
   EXPECT_EQ(noGermanAuthor.text(GadgetId::AuthorField), "alt");
 }
 
@@ -93,7 +95,7 @@ TEST(LifeXmlReading, AttributesMatchOnlyInLowerCaseAndMissingOrEmptyOnesKeepTheG
   target.settings.setGadgetText(GadgetId::AuthorField, "alt");
   ASSERT_EQ(target.apply(orvalis("<Interval MS='5'/><Dimensions x='7' y=''/>"
                                  "<Options grid='' hide='0'/><Author/><Source url=''/>")),
-            ApplyResult::Applied);
+            test::xmlLoaded);
   EXPECT_EQ(target.value(GadgetId::IntervalSpin), 1000);
   EXPECT_EQ(target.value(GadgetId::SizeXSpin), 7);
   EXPECT_EQ(target.value(GadgetId::SizeYSpin), 50);
@@ -218,7 +220,7 @@ TEST(LifeXmlReading, OtherNodesBetweenTheChildrenAreIgnored) {
   ASSERT_EQ(target.apply(orvalis("text<!-- <Interval ms='5'/> --><?interval ms='7'?>"
                                  "<![CDATA[<Dimensions x='9'/>]]><Unknown ms='3'/>"
                                  "<Interval ms='6'/>more text")),
-            ApplyResult::Applied);
+            test::xmlLoaded);
   EXPECT_EQ(target.value(GadgetId::IntervalSpin), 6);
   EXPECT_EQ(target.value(GadgetId::SizeXSpin), 50);
 }
@@ -227,7 +229,7 @@ TEST(LifeXmlReading, TruncatedFileAppliesWhatCameBeforeTheCut) {
   const std::string cut =
       test::blinkerLifeXml.substr(0, test::blinkerLifeXml.find("<F x=\"1\" y=\"1\"") + 10);
   Target target;
-  ASSERT_EQ(target.apply(cut), ApplyResult::Applied);
+  ASSERT_EQ(target.apply(cut), test::xmlLoaded);
   EXPECT_EQ(target.value(GadgetId::SizeXSpin), 3);
   EXPECT_EQ(target.value(GadgetId::GridCheck), 1);
   EXPECT_EQ(target.state(1, 0), CellState::Alive);
@@ -237,14 +239,14 @@ TEST(LifeXmlReading, TruncatedFileAppliesWhatCameBeforeTheCut) {
 TEST(LifeXmlReading, RejectedDocumentsChangeNothingButAnEmptyOneClearsTheMetadata) {
   Target notXml;
   notXml.settings.setGadgetText(GadgetId::AuthorField, "Anna");
-  EXPECT_EQ(notXml.apply(test::blinkerLifeFile), ApplyResult::NoRootElement);
-  EXPECT_EQ(notXml.apply("Nur ein Text"), ApplyResult::NoRootElement);
-  EXPECT_EQ(notXml.apply(std::string(declaration) + "<!-- nichts -->"), ApplyResult::NoRootElement);
+  EXPECT_EQ(notXml.apply(test::blinkerLifeFile), test::xmlWithoutRoot);
+  EXPECT_EQ(notXml.apply("Nur ein Text"), test::xmlWithoutRoot);
+  EXPECT_EQ(notXml.apply(std::string(declaration) + "<!-- nichts -->"), test::xmlWithoutRoot);
   EXPECT_EQ(notXml.text(GadgetId::AuthorField), "Anna");
 
   Target foreign;
   foreign.settings.setGadgetText(GadgetId::AuthorField, "Anna");
-  EXPECT_EQ(foreign.apply("<Life><Interval ms='5'/></Life>"), ApplyResult::WrongRootElement);
+  EXPECT_EQ(foreign.apply("<Life><Interval ms='5'/></Life>"), test::xmlWithForeignRoot);
   EXPECT_EQ(foreign.text(GadgetId::FileNameField), "");
   EXPECT_EQ(foreign.text(GadgetId::AuthorField), "Anna");
   EXPECT_EQ(foreign.value(GadgetId::IntervalSpin), 1000);
@@ -256,7 +258,7 @@ TEST(LifeXmlReading, RejectedDocumentsChangeNothingButAnEmptyOneClearsTheMetadat
   empty.settings.setGadgetValue(GadgetId::DateField, 600);
   empty.settings.setGadgetValue(GadgetId::SizeXSpin, 20);
   empty.grid.at(1, 1).state = CellState::Alive;
-  EXPECT_EQ(empty.apply("<orvalis/>"), ApplyResult::EmptyDocument);
+  EXPECT_EQ(empty.apply("<orvalis/>"), test::xmlWithoutChildren);
   EXPECT_EQ(empty.text(GadgetId::FileNameField), "test.lxm");
   EXPECT_EQ(empty.text(GadgetId::CommentEditor), "");
   EXPECT_EQ(empty.text(GadgetId::AuthorField), "");
@@ -267,8 +269,8 @@ TEST(LifeXmlReading, RejectedDocumentsChangeNothingButAnEmptyOneClearsTheMetadat
 
   Target emptyAtStartUp;
   emptyAtStartUp.settings.setGadgetText(GadgetId::AuthorField, "a");
-  EXPECT_EQ(emptyAtStartUp.apply("<Orvalis></Orvalis>", ApplyMode::SettingsOnly, ""),
-            ApplyResult::EmptyDocument);
+  EXPECT_EQ(emptyAtStartUp.apply("<Orvalis></Orvalis>", ReadMode::SettingsOnly, ""),
+            test::xmlWithoutChildren);
   EXPECT_EQ(emptyAtStartUp.text(GadgetId::AuthorField), "a");
 }
 
@@ -281,8 +283,8 @@ TEST(LifeXmlReading, SettingsOnlyTakesNoCommentDateOrCells) {
                                  "<Options grid='1'/><Author name='Anna'/><Source url='www.x'/>"
                                  "<Comment>\r\n    neu\r\n  </Comment><Date d='600'/>"
                                  "<Fields><F x='5' y='5'/></Fields>"),
-                         ApplyMode::SettingsOnly, ""),
-            ApplyResult::Applied);
+                         ReadMode::SettingsOnly, ""),
+            test::xmlLoaded);
   EXPECT_EQ(target.value(GadgetId::IntervalSpin), 40);
   EXPECT_EQ(target.value(GadgetId::SizeXSpin), 100);
   EXPECT_EQ(target.value(GadgetId::SizeYSpin), 80);
@@ -297,23 +299,28 @@ TEST(LifeXmlReading, SettingsOnlyTakesNoCommentDateOrCells) {
 }
 
 TEST(LifeXmlReading, MessagesOfTheRejectedDocuments) {
-  EXPECT_FALSE(applyResultMessage(ApplyResult::Applied));
-  const auto noRoot = applyResultMessage(ApplyResult::NoRootElement);
-  ASSERT_TRUE(noRoot);
-  EXPECT_EQ(noRoot->text, "Ungültiges XML - Dokument, Keine MainNode");
-  EXPECT_EQ(noRoot->caption, "Orvalis");
-  EXPECT_EQ(noRoot->icon, MessageIcon::None);
-  EXPECT_EQ(noRoot->buttons, MessageButtons::Ok);
-  const auto wrongRoot = applyResultMessage(ApplyResult::WrongRootElement);
-  ASSERT_TRUE(wrongRoot);
-  EXPECT_EQ(wrongRoot->text, "Falsches XML - Format");
-  EXPECT_EQ(wrongRoot->caption, "Orvalis");
-  EXPECT_EQ(wrongRoot->icon, MessageIcon::Error);
-  const auto empty = applyResultMessage(ApplyResult::EmptyDocument);
-  ASSERT_TRUE(empty);
-  EXPECT_EQ(empty->text, "Leeres XML - Dokument");
-  EXPECT_EQ(empty->caption, "Orvalis");
-  EXPECT_EQ(empty->icon, MessageIcon::None);
+  struct Case {
+    const char* xml;
+    const char* text;
+    MessageIcon icon;
+    bool documentTold;
+  };
+  const Case cases[] = {
+      {"<!-- nichts -->", test::xmlWithoutRoot, MessageIcon::None, false},
+      {"<Life/>", test::xmlWithForeignRoot, MessageIcon::Error, false},
+      {"<Orvalis/>", test::xmlWithoutChildren, MessageIcon::None, true},
+      {"", test::xmlUnreadable, MessageIcon::Error, false},
+  };
+  for (const Case& c : cases) {
+    const DocumentReading reading = readLifeXmlBytes(c.xml, ReadMode::Full);
+    ASSERT_TRUE(reading.message) << c.xml;
+    EXPECT_EQ(reading.message->text, c.text);
+    EXPECT_EQ(reading.message->caption, "Orvalis");
+    EXPECT_EQ(reading.message->icon, c.icon) << c.xml;
+    EXPECT_EQ(reading.message->buttons, MessageButtons::Ok);
+    EXPECT_EQ(reading.document.has_value(), c.documentTold) << c.xml;
+    EXPECT_FALSE(reading.loaded());
+  }
 }
 
 void expectSameTree(const XmlDocument& a, const XmlDocument& b) {
@@ -337,7 +344,7 @@ TEST(LifeXmlReading, WrittenCellLinesReadAsTheParserReadsThem) {
   for (int i = 0; i < 500; ++i) {
     grid.at(i * 7 % 40, i * 13 % 30).state = static_cast<CellState>(1 + i % 3);
   }
-  const std::string written = lifeXmlText(settings, grid);
+  const std::string written = lifeXmlText(fieldDocument(settings, grid));
   const std::size_t cells = written.find("<Fields>") + 8;
   const std::string line = "\r\n    <F x=\"12\" y=\"3\"/>";
   std::string nestedFields = std::string(declaration) + "\r\n<Orvalis>";
@@ -390,8 +397,8 @@ TEST(LifeXmlReading, CellElementsBecomeNoNodesButCountTowardsTheLimit) {
     EXPECT_EQ(document->nodeCount(), 3u) << "the document, its root and Fields";
     EXPECT_EQ(document->node(2).cells.size(), maxXmlNodes - 3);
     Target target;
-    ASSERT_EQ(applyLifeXml(*document, ApplyMode::Full, "x.lxm", target.settings, target.grid),
-              ApplyResult::Applied);
+    ASSERT_EQ(test::placeLifeXml(*document, ReadMode::Full, "x.lxm", target.settings, target.grid),
+              test::xmlLoaded);
     EXPECT_EQ(target.state(7, 9), CellState::Alive);
     EXPECT_EQ(target.state(1, 1), CellState::Dead) << "beyond the limit";
     EXPECT_EQ(target.value(GadgetId::IntervalSpin), 1000);
@@ -410,14 +417,20 @@ TEST(LifeXmlReading, TextAfterTheCellsIsReadAgain) {
   EXPECT_EQ(target.text(GadgetId::CommentEditor), "&wer; & Co\r\n ");
 }
 
-TEST(LifeXmlReading, FilesAreReadFromDiskAndEmptyOrMissingOnesGiveNoDocument) {
+TEST(LifeXmlReading, FilesAreReadFromDiskAndEmptyOrMissingOnesAreRefused) {
   const test::TempFolder folder;
-  const auto document = readLifeXml(folder.write("blinker.lxm", test::blinkerLifeXml));
-  ASSERT_TRUE(document);
-  ASSERT_TRUE(document->rootElement());
-  EXPECT_EQ(document->node(*document->rootElement()).name, "Orvalis");
-  EXPECT_FALSE(readLifeXml(folder.write("empty.lxm", "")));
-  EXPECT_FALSE(readLifeXml(folder.path("missing.lxm")));
+  Target target;
+  EXPECT_TRUE(test::loadInto(FormatId::LifeXml, folder.write("blinker.lxm", test::blinkerLifeXml),
+                             target.settings, target.grid)
+                  .loaded());
+  EXPECT_EQ(target.state(1, 2), CellState::Alive);
+  for (const std::string& path : {folder.write("empty.lxm", ""), folder.path("missing.lxm")}) {
+    const DocumentReading reading =
+        test::loadInto(FormatId::LifeXml, path, target.settings, target.grid);
+    EXPECT_FALSE(reading.document) << path;
+    ASSERT_TRUE(reading.message) << path;
+    EXPECT_EQ(reading.message->text, test::xmlUnreadable);
+  }
 }
 
 }  // namespace

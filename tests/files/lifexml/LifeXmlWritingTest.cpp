@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include "files/DocumentApply.h"
 #include "files/lifexml/CommentContent.h"
-#include "files/lifexml/LifeXmlApply.h"
+#include "files/lifexml/LifeXmlDocument.h"
 #include "files/lifexml/LifeXmlReader.h"
 #include "files/lifexml/LifeXmlWriter.h"
 #include "settings/SettingsRecord.h"
 #include "tests/files/PatternExamples.h"
+#include "tests/support/DocumentFiles.h"
 #include "tests/support/LoadedState.h"
 #include "tests/support/TempFolder.h"
 
@@ -22,12 +24,12 @@ TEST(LifeXmlWriting, BlinkerIsWrittenByteForByteAndNamesTheFile) {
   SettingsRecord settings;
   CellGrid grid;
   test::setUpBlinker(settings, grid);
-  EXPECT_EQ(lifeXmlText(settings, grid), test::blinkerLifeXml);
+  EXPECT_EQ(lifeXmlText(fieldDocument(settings, grid)), test::blinkerLifeXml);
   EXPECT_EQ(test::blinkerLifeXml.size(), 336u);
 
   const test::TempFolder folder;
   const std::string path = folder.path("blinker.lxm");
-  ASSERT_TRUE(writeLifeXml(path, settings, grid));
+  ASSERT_TRUE(test::saveAs(FormatId::LifeXml, path, settings, grid));
   EXPECT_EQ(test::fileContent(path), test::blinkerLifeXml);
   EXPECT_EQ(settings.gadgetText(GadgetId::FileNameField), "blinker.lxm");
 }
@@ -36,7 +38,7 @@ TEST(LifeXmlWriting, EmptyFieldAndEmptyMetadataLeaveOptionalElementsOut) {
   SettingsRecord settings;
   CellGrid grid;
   grid.at(50, 0).state = CellState::Alive;  // beyond the visible 50 x 50
-  EXPECT_EQ(lifeXmlText(settings, grid),
+  EXPECT_EQ(lifeXmlText(fieldDocument(settings, grid)),
             "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n\r\n<Orvalis>\r\n"
             "  <Interval ms=\"1000\"/>\r\n"
             "  <Dimensions x=\"50\" y=\"50\"/>\r\n"
@@ -57,7 +59,7 @@ TEST(LifeXmlWriting, CellElementsFollowRowOrderAndStoreOnlyTheThreeKinds) {
   grid.at(1, 1).state = static_cast<CellState>(-1);  // likewise
   grid.at(0, 2).state = CellState::Alive;            // below the visible rows
   grid.at(0, 0).pending = PendingMark::Birth;
-  const std::string xml = lifeXmlText(settings, grid);
+  const std::string xml = lifeXmlText(fieldDocument(settings, grid));
   EXPECT_EQ(xml.substr(xml.find("  <Fields>")),
             "  <Fields>\r\n"
             "    <F x=\"1\" y=\"0\"/>\r\n"
@@ -75,7 +77,7 @@ TEST(LifeXmlWriting, TextsAreEscapedAndWrittenAsUtf8) {
   settings.setGadgetText(GadgetId::CommentEditor, "a < b & c > d 'x' \"y\" \xDF");
   settings.setGadgetText(GadgetId::AuthorField, "O'Neil & \xDF\xE9");
   settings.setGadgetText(GadgetId::SourceField, "http://x/?a=\"1\"&b=<2>");
-  EXPECT_EQ(body(lifeXmlText(settings, grid)),
+  EXPECT_EQ(body(lifeXmlText(fieldDocument(settings, grid))),
             "\r\n  <Interval ms=\"12abc\"/>"
             "\r\n  <Dimensions x=\"50\" y=\"50\"/>"
             "\r\n  <Options grid=\"0\" infinite=\"0\" hide=\"1\"/>"
@@ -98,16 +100,16 @@ TEST(LifeXmlWriting, ControlCharactersAreLeftOutSoTheFileReadsBackWhole) {
     CellGrid grid;
     test::setUpBlinker(settings, grid);
     settings.setGadgetText(id, "A\x01" + controls + "B\x7F\xE4");
-    const std::string xml = lifeXmlText(settings, grid);
+    const std::string xml = lifeXmlText(fieldDocument(settings, grid));
     settings.setGadgetText(id, "A\t\n\rB\x7F\xE4");
-    EXPECT_EQ(xml, lifeXmlText(settings, grid)) << "only tab, LF and CR are kept";
+    EXPECT_EQ(xml, lifeXmlText(fieldDocument(settings, grid))) << "only tab, LF and CR are kept";
 
     SettingsRecord readSettings;
     CellGrid readGrid;
     const auto document = parseLifeXml(xml);
     ASSERT_TRUE(document);
-    ASSERT_EQ(applyLifeXml(*document, ApplyMode::Full, "x.lxm", readSettings, readGrid),
-              ApplyResult::Applied);
+    ASSERT_EQ(test::placeLifeXml(*document, ReadMode::Full, "x.lxm", readSettings, readGrid),
+              test::xmlLoaded);
     for (int y = 0; y < 3; ++y) {
       EXPECT_EQ(readGrid.at(1, y).state, CellState::Alive) << "gadget " << static_cast<int>(id);
     }
@@ -133,16 +135,13 @@ TEST(LifeXmlWriting, LoadSaveLoadChangesNothing) {
     SettingsRecord settings;
     CellGrid grid;
     const auto load = [&](const std::string& path) {
-      const auto document = readLifeXml(path);
-      ASSERT_TRUE(document);
-      ASSERT_EQ(applyLifeXml(*document, ApplyMode::Full, path, settings, grid),
-                ApplyResult::Applied);
+      ASSERT_TRUE(test::loadInto(FormatId::LifeXml, path, settings, grid).loaded());
     };
     load(folder.write("muster.lxm", file));
     const test::LoadedState loaded = test::loadedState(settings, grid);
     const std::string path = folder.path("kopie.lxm");
     for (int round = 0; round < 3; ++round) {
-      ASSERT_TRUE(writeLifeXml(path, settings, grid));
+      ASSERT_TRUE(test::saveAs(FormatId::LifeXml, path, settings, grid));
       load(path);
       EXPECT_EQ(test::loadedState(settings, grid), loaded);
     }

@@ -7,6 +7,7 @@
 #include "files/picture/PictureLoader.h"
 #include "files/picture/Resample.h"
 #include "settings/SettingsRecord.h"
+#include "tests/support/DocumentFiles.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestPictures.h"
 
@@ -133,7 +134,7 @@ struct ImportTarget {
               bool invert = false) {
     settings.setGadgetValue(GadgetId::ThresholdSpin, threshold);
     settings.setGadgetValue(GadgetId::InvertCheck, invert ? 1 : 0);
-    return importPicture(folder.write(name, bytes), settings, grid);
+    return test::loadInto(FormatId::Pictures, folder.write(name, bytes), settings, grid).loaded();
   }
 
   int living(FieldSize size) const {

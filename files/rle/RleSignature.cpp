@@ -1,4 +1,4 @@
-#include "files/community/RleSignature.h"
+#include "files/rle/RleSignature.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "files/community/RleWriter.h"
+#include "files/rle/RleWriter.h"
 
 #include "engine/Population.h"
 #include "settings/Text.h"
@@ -29,15 +29,15 @@ class BodyLines {
   std::size_t lineLength_ = 0;
 };
 
-void writeBody(const ExportedPattern& pattern, const CellGrid& grid, std::string& text) {
+void writeBody(const ExportedPattern& pattern, std::string& text) {
   BodyLines body(text);
   long long endedRows = 0;  // row ends not yet written
   for (int y = 0; y < pattern.size.rows; ++y) {
     int x = 0;
     while (x < pattern.size.columns) {
-      const bool alive = countsAsLiving(grid.at(x, y).state);
+      const bool alive = countsAsLiving(pattern.cells.at(x, y));
       int end = x + 1;
-      while (end < pattern.size.columns && countsAsLiving(grid.at(end, y).state) == alive) {
+      while (end < pattern.size.columns && countsAsLiving(pattern.cells.at(end, y)) == alive) {
         ++end;
       }
       if (!alive && end == pattern.size.columns) {
@@ -58,7 +58,7 @@ void writeBody(const ExportedPattern& pattern, const CellGrid& grid, std::string
 
 }  // namespace
 
-std::string rleText(const ExportedPattern& pattern, const CellGrid& grid) {
+std::string rleText(const ExportedPattern& pattern) {
   const std::string columns = decimalText(pattern.size.columns);
   const std::string rows = decimalText(pattern.size.rows);
   std::string text = "#CXRLE Pos=" + decimalText(-(pattern.size.columns / 2)) + "," +
@@ -74,7 +74,7 @@ std::string rleText(const ExportedPattern& pattern, const CellGrid& grid) {
   }
   text += "x = " + columns + ", y = " + rows + ", rule = B3/S23:" + (pattern.torus ? "T" : "P") +
           columns + "," + rows + "\n";
-  writeBody(pattern, grid, text);
+  writeBody(pattern, text);
   return text;
 }
 

@@ -1,8 +1,8 @@
-#include "files/community/RuleLine.h"
+#include "files/pattern/RuleLine.h"
 
-#include "files/community/ConwayRule.h"
 #include "files/io/TextEncoding.h"
 #include "files/io/TextLines.h"
+#include "files/pattern/ConwayRule.h"
 
 namespace orvalis {
 

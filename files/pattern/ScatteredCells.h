@@ -3,7 +3,7 @@
 #include <utility>
 #include <vector>
 
-#include "files/community/ReadPattern.h"
+#include "files/pattern/ReadPattern.h"
 
 namespace orvalis {
 

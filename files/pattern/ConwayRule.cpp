@@ -1,4 +1,4 @@
-#include "files/community/ConwayRule.h"
+#include "files/pattern/ConwayRule.h"
 
 #include <algorithm>
 #include <bitset>

@@ -1,4 +1,4 @@
-#include "files/community/ScatteredCells.h"
+#include "files/pattern/ScatteredCells.h"
 
 #include <algorithm>
 

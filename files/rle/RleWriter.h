@@ -2,8 +2,7 @@
 
 #include <string>
 
-#include "engine/CellGrid.h"
-#include "files/community/ExportedPattern.h"
+#include "files/pattern/ExportedPattern.h"
 
 namespace orvalis {
 
@@ -13,6 +12,6 @@ namespace orvalis {
 // edges. Name (when there is one), author and comment lines come first; body lines hold at most
 // 70 characters; dead cells at the end of a row and empty rows at the end
 // of the field are left out. LF line breaks.
-std::string rleText(const ExportedPattern& pattern, const CellGrid& grid);
+std::string rleText(const ExportedPattern& pattern);
 
 }  // namespace orvalis

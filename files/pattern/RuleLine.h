@@ -3,7 +3,7 @@
 #include <optional>
 #include <string_view>
 
-#include "files/community/ReadPattern.h"
+#include "files/pattern/ReadPattern.h"
 
 namespace orvalis {
 

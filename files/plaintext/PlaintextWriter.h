@@ -2,8 +2,7 @@
 
 #include <string>
 
-#include "engine/CellGrid.h"
-#include "files/community/ExportedPattern.h"
+#include "files/pattern/ExportedPattern.h"
 
 namespace orvalis {
 
@@ -13,6 +12,6 @@ namespace orvalis {
 // row are left out, an empty row is written as ".", and the last row spans
 // the field, so that read back the pattern fills a field of the same size
 // from its top-left corner. LF line breaks.
-std::string plaintextText(const ExportedPattern& pattern, const CellGrid& grid);
+std::string plaintextText(const ExportedPattern& pattern);
 
 }  // namespace orvalis

@@ -6,7 +6,7 @@
 #include <variant>
 #include <vector>
 
-#include "files/community/ConwayRule.h"
+#include "files/pattern/ConwayRule.h"
 
 namespace orvalis {
 

@@ -1,12 +1,12 @@
-#include "files/community/RleReader.h"
+#include "files/rle/RleReader.h"
 
 #include <algorithm>
 #include <cctype>
 
 #include "engine/CellGrid.h"
-#include "files/community/RuleLine.h"
 #include "files/io/TextEncoding.h"
 #include "files/io/TextLines.h"
+#include "files/pattern/RuleLine.h"
 #include "settings/Text.h"
 
 namespace orvalis {

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "files/community/ReadPattern.h"
+#include "files/pattern/ReadPattern.h"
 
 namespace orvalis {
 

@@ -1,4 +1,4 @@
-#include "files/community/PlaintextReader.h"
+#include "files/plaintext/PlaintextReader.h"
 
 #include <algorithm>
 

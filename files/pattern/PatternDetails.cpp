@@ -1,4 +1,4 @@
-#include "files/community/PatternDetails.h"
+#include "files/pattern/PatternDetails.h"
 
 #include <algorithm>
 

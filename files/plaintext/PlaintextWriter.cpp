@@ -1,10 +1,10 @@
-#include "files/community/PlaintextWriter.h"
+#include "files/plaintext/PlaintextWriter.h"
 
 #include "engine/Population.h"
 
 namespace orvalis {
 
-std::string plaintextText(const ExportedPattern& pattern, const CellGrid& grid) {
+std::string plaintextText(const ExportedPattern& pattern) {
   std::string text;
   if (!pattern.name.empty()) {
     text += "!Name: " + pattern.name + "\n";
@@ -18,7 +18,7 @@ std::string plaintextText(const ExportedPattern& pattern, const CellGrid& grid) 
   for (int y = 0; y < pattern.size.rows; ++y) {
     // The last row spans the field, so that the rows' extent is its size.
     int end = pattern.size.columns;
-    while (y + 1 < pattern.size.rows && end > 0 && !countsAsLiving(grid.at(end - 1, y).state)) {
+    while (y + 1 < pattern.size.rows && end > 0 && !countsAsLiving(pattern.cells.at(end - 1, y))) {
       --end;
     }
     if (end == 0) {
@@ -26,7 +26,7 @@ std::string plaintextText(const ExportedPattern& pattern, const CellGrid& grid) 
       continue;
     }
     for (int x = 0; x < end; ++x) {
-      text += countsAsLiving(grid.at(x, y).state) ? 'O' : '.';
+      text += countsAsLiving(pattern.cells.at(x, y)) ? 'O' : '.';
     }
     text += '\n';
   }
