@@ -70,7 +70,9 @@ class LifeTextReading {
     } else if (kind == 'R') {
       return takeRule(text, rule_);
     } else if (kind == 'P' && blocks_) {
-      const auto topLeft = pair(text);
+      // A bare "#P" starts its block at 0 0, as other Life programs read it.
+      const auto topLeft =
+          trimmed(text).empty() ? std::pair<long long, long long>{0, 0} : pair(text);
       if (!topLeft) {
         return PatternRefusal{Reason::Malformed, {}};
       }

@@ -59,10 +59,18 @@ std::string commentContent(std::string_view comment) {
 }
 
 std::string commentFromContent(std::string_view content) {
-  if (content.size() < 8) {
-    return {};
+  std::string_view kept = content;
+  if (kept.starts_with("\r\n")) {
+    kept.remove_prefix(2);
+  } else if (kept.starts_with('\n') || kept.starts_with('\r')) {
+    kept.remove_prefix(1);
   }
-  const std::string_view kept = content.substr(6, content.size() - 7);
+  for (int blank = 0; blank < 4 && kept.starts_with(' '); ++blank) {
+    kept.remove_prefix(1);
+  }
+  if (!kept.empty() && isBlank(kept.back())) {
+    kept.remove_suffix(1);
+  }
   std::string comment;
   comment.reserve(kept.size());
   for (std::size_t i = 0; i < kept.size();) {

@@ -12,10 +12,12 @@ namespace orvalis {
 // indented on its own line. Line breaks are CR LF.
 std::string commentContent(std::string_view comment);
 
-// The comment editor's text made from a Comment element's text as read: the
-// first six and the last character go, and so does every run of four spaces
-// (the indentation). A comment written by the program thus reads back as its
-// lines, each followed by a line break, and one space.
+// The comment editor's text made from a Comment element's text as read,
+// without the indentation the writer puts there: the line break at its start
+// and the first line's four spaces, a blank at its end, and every run of four
+// spaces. A comment written by the program thus reads back as its lines, each
+// followed by a line break, and one space, whatever line breaks the file has
+// been given since.
 std::string commentFromContent(std::string_view content);
 
 }  // namespace orvalis

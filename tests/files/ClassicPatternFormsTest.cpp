@@ -73,6 +73,7 @@ TEST(ClassicPatternForms, EvolveCellForCellAsFromRle) {
        "Gosper glider gun"},
       {"diehard.lif", test::diehard105, test::diehard, {40, 40}, 129, "Diehard"},
       {"acorn.lif", test::acorn106, test::acorn, {120, 80}, 100, ""},
+      {"acorn105.lif", test::acorn105, test::acorn, {120, 80}, 100, "Acorn"},
       {"gun.mc",
        test::gosperGliderGunMacrocell,
        test::gosperGliderGun,

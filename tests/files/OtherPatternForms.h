@@ -34,6 +34,15 @@ inline const std::string diehard105 =
     "**......\n"
     ".*...***\n";
 
+// A bare "#P", as in Golly's own acorn.lif.
+inline const std::string acorn105 =
+    "#Life 1.05\n"
+    "#D Acorn\n"
+    "#P\n"
+    ".*\n"
+    "...*\n"
+    "**..***\n";
+
 // Old Mac line ends and one cell twice.
 inline const std::string acorn106 =
     "#Life 1.06\r-19 3\r-17 4\r-20 5\r-19 5\r-16 5\r-15 5\r-14 5\r-19 3\r";

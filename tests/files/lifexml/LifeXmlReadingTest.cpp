@@ -159,10 +159,10 @@ TEST(LifeXmlReading, LineBreaksFollowTheFilesFirstLineBreak) {
   };
   Target lf;
   lf.apply(withBreaks("\n"));
-  EXPECT_EQ(lf.text(GadgetId::CommentEditor), "linker\nPeriode 2\n ");
+  EXPECT_EQ(lf.text(GadgetId::CommentEditor), "Blinker\nPeriode 2\n ");
   Target cr;
   cr.apply(withBreaks("\r"));
-  EXPECT_EQ(cr.text(GadgetId::CommentEditor), "linker\rPeriode 2\r ");
+  EXPECT_EQ(cr.text(GadgetId::CommentEditor), "Blinker\rPeriode 2\r ");
   Target crlf;
   crlf.apply(withBreaks("\r\n"));
   EXPECT_EQ(crlf.text(GadgetId::CommentEditor), "Blinker\r\nPeriode 2\r\n ");

@@ -155,15 +155,51 @@ TEST(CommentContent, TidiesLinesAndIndentsThem) {
   EXPECT_EQ(commentContent("a\rb\nc\r\n\r\nd"), "\r\n    a\r\n    b\r\n    c\r\n    d\r\n  ");
 }
 
-TEST(CommentContent, ReadingDropsTheFrameAndTheIndentation) {
-  EXPECT_EQ(commentFromContent("\r\n    Blinker\r\n    Periode 2\r\n  "),
-            "Blinker\r\nPeriode 2\r\n ");
-  EXPECT_EQ(commentFromContent("\r\n  "), "");
-  EXPECT_EQ(commentFromContent("Hallo"), "");
-  EXPECT_EQ(commentFromContent("1234567"), "") << "seven characters leave nothing";
-  EXPECT_EQ(commentFromContent("12345678"), "7");
-  EXPECT_EQ(commentFromContent("\n    Blinker\n    Periode 2\n  "), "linker\nPeriode 2\n ");
-  EXPECT_EQ(commentFromContent("\r\n    a     b\r\n  "), "a b\r\n ") << "five spaces leave one";
+TEST(CommentContent, ReadingDropsOnlyTheIndentation) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"\r\n    Blinker\r\n    Periode 2\r\n  ", "Blinker\r\nPeriode 2\r\n "},
+      {"\n    Blinker\n    Periode 2\n  ", "Blinker\nPeriode 2\n "},
+      {"\r    Blinker\r    Periode 2\r  ", "Blinker\rPeriode 2\r "},
+      {"\r\n  ", ""},
+      {"Hallo", "Hallo"},
+      {"  Hallo Welt!", "Hallo Welt!"},
+      {"\r\n    a     b\r\n  ", "a b\r\n "},  // five spaces leave one
+  };
+  for (const auto& [content, comment] : cases) {
+    EXPECT_EQ(commentFromContent(content), comment) << content;
+  }
+}
+
+// The program's own file, its line breaks changed by an editor or by git,
+// reads back as the file it was and saves as it.
+TEST(LifeXmlWriting, FilesWithOtherLineBreaksReadBackExactly) {
+  SettingsRecord settings;
+  CellGrid grid;
+  test::setUpBlinker(settings, grid);
+  settings.setGadgetText(GadgetId::CommentEditor, "Blinker\r\nPeriode 2");
+  const test::TempFolder folder;
+  const std::string original = folder.path("blinker.lxm");
+  ASSERT_TRUE(test::saveAs(FormatId::LifeXml, original, settings, grid));
+  const std::string written = test::fileContent(original);
+  for (const char* lineBreak : {"\n", "\r"}) {
+    std::string converted;
+    for (std::size_t i = 0; i < written.size(); ++i) {
+      if (written.compare(i, 2, "\r\n") == 0) {
+        converted += lineBreak;
+        ++i;
+      } else {
+        converted += written[i];
+      }
+    }
+    SettingsRecord readSettings;
+    CellGrid readGrid;
+    ASSERT_TRUE(test::loadInto(FormatId::LifeXml, folder.write("umgestellt.lxm", converted),
+                               readSettings, readGrid)
+                    .loaded());
+    const std::string saved = folder.path("wieder.lxm");
+    ASSERT_TRUE(test::saveAs(FormatId::LifeXml, saved, readSettings, readGrid));
+    EXPECT_EQ(test::fileContent(saved), written) << "line breaks " << int(lineBreak[0]);
+  }
 }
 
 TEST(CommentContent, SavingAReadCommentWritesTheSameContent) {
