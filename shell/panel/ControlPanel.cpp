@@ -113,12 +113,14 @@ void ControlPanel::showFieldStatus() {
 }
 
 // Every change reaches the view; an unchanged size again is harmless and
-// keeps the generation.
+// keeps the generation. The marks were judged for the old size, with other
+// edges: the next step only judges the resized field, as after an edit.
 void ControlPanel::changeFieldSize() {
   const FieldSize size = visibleFieldSize(gadgets_);
   const FieldLayout& shown = fieldView_.fieldLayout();
   if (size != FieldSize{shown.columns, shown.rows}) {
     restartGenerations(field_, size);
+    field_.fieldEdited = true;
   }
   fieldView_.setFieldSize(size.columns, size.rows);
 }

@@ -263,6 +263,41 @@ class SimulationDriverTest : public QObject, test::ProgramFixture {
     QCOMPARE(cell(11, 11).state, CellState::Dead);
   }
 
+  // The marks of the old size are never applied: the first step judges the
+  // resized field without counting, the second gives its next generation.
+  void resizingMakesTheNextStepJudgeTheResizedField_data() {
+    QTest::addColumn<int>("columns");
+    QTest::addColumn<bool>("torus");
+    QTest::newRow("wider torus") << 70 << true;
+    QTest::newRow("narrower torus") << 30 << true;
+    QTest::newRow("wider plane") << 70 << false;
+    QTest::newRow("narrower plane") << 30 << false;
+  }
+  void resizingMakesTheNextStepJudgeTheResizedField() {
+    QFETCH(int, columns);
+    QFETCH(bool, torus);
+    gadgets().setGadgetValue(GadgetId::InfiniteCheck, torus ? 1 : 0);
+    for (int y = 0; y < startSize.rows; ++y) {
+      for (int x = 0; x < startSize.columns; ++x) {
+        cell(x, y).state = (x * 7 + y * 13) % 5 == 0 ? CellState::Alive : CellState::Dead;
+      }
+    }
+    click(GadgetId::StepButton);
+    click(GadgetId::StepButton);
+    const FieldSize resized{columns, startSize.rows};
+    gadgets().setGadgetValue(GadgetId::SizeXSpin, columns);
+    const long long afterResize = field().generation;
+    const auto expected = test::copyOfField(field(), resized);
+    expected->fieldEdited = true;
+    const StepSettings step{resized, torus};
+    for (int k = 0; k < 2; ++k) {
+      click(GadgetId::StepButton);
+      advanceGeneration(*expected, step, nullptr);
+      QVERIFY(test::sameGeneration(field(), *expected, resized));
+      QCOMPARE(field().generation, afterResize + k);
+    }
+  }
+
   void stepButtonStepsOnClickAndRepeatsWhileHeld() {
     click(GadgetId::StepButton);
     QCOMPARE(stepsSinceGlider(), 1);
