@@ -14,8 +14,10 @@ struct Cell {
   CellState state;
   CellState remembered;
   PendingMark pending;
-  std::int16_t pixelX;  // left edge of the cell's fill in the field view
-  std::int16_t pixelY;  // top edge of the cell's fill in the field view
+  // The top-left of the cell's fill where the field is drawn: in the field
+  // view, and on the screen while the presentation runs.
+  std::int16_t pixelX;
+  std::int16_t pixelY;
 };
 
 // Storage size of the grid; every index computation uses gridRows.

@@ -19,8 +19,8 @@ struct StepTally {
 // One call of the two-phase step. Unless `skipApply`, phase 1 turns the
 // pending marks of the previous call into states; phase 2 then judges every
 // visible cell and writes the marks of the next generation. Invalidations go
-// to `sink` in traversal order (all of phase 1, then phase 2); a null sink
-// runs the step without any notification.
+// to `sink` once the work is done, row by row (all of phase 1, then phase 2);
+// a null sink runs the step without any notification.
 StepTally generationStep(CellGrid& grid, const StepSettings& settings, bool skipApply,
                          InvalidationSink* sink);
 

@@ -26,12 +26,13 @@ FileContent recogniseContent(const std::string& path) {
   return {ContentVerdict::Other};
 }
 
-const FileFormat& formatReading(const FileFormat& chosen, const std::string& path) {
-  if (!chosen.contentFirst) {
-    return chosen;
-  }
+const FileFormat& formatOfPickedFile(const FileFormat& chosen, const std::string& path) {
   const FileContent content = recogniseContent(path);
   return content.format ? *content.format : chosen;
+}
+
+const FileFormat& formatReading(const FileFormat& chosen, const std::string& path) {
+  return chosen.contentFirst ? formatOfPickedFile(chosen, path) : chosen;
 }
 
 FileContent formatForOpening(const std::string& path) {

@@ -21,7 +21,12 @@ struct FileContent {
 
 FileContent recogniseContent(const std::string& path);
 
-// The format a file chosen as `chosen` is read as: `chosen`, unless it lets
+// The format a file picked in the load dialog as `chosen` is read as: the
+// one its content shows, else `chosen`, so that a file picked under another
+// type still loads rather than fail without a word.
+const FileFormat& formatOfPickedFile(const FileFormat& chosen, const std::string& path);
+
+// The format a file named for `chosen` is read as: `chosen`, unless it lets
 // the content decide and the content shows another format.
 const FileFormat& formatReading(const FileFormat& chosen, const std::string& path);
 

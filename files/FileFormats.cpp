@@ -187,6 +187,21 @@ std::vector<const FileFormat*> saveFormats() {
   return formatsWhere(isSaved);
 }
 
+std::vector<std::string> allPatternsDialogPatterns() {
+  std::vector<std::string> patterns;
+  for (const FileFormat* format : loadFormats()) {
+    patterns.insert(patterns.end(), format->dialogPatterns.begin(), format->dialogPatterns.end());
+  }
+  for (const FileFormat* format : loadFormats()) {
+    if (format->family != FormatFamily::Picture) {
+      for (const std::string& pattern : format->dialogPatterns) {
+        patterns.push_back(pattern + ".gz");
+      }
+    }
+  }
+  return patterns;
+}
+
 const FileFormat& fileFormat(FormatId id) {
   return *std::ranges::find(table(), id, &FileFormat::id);
 }

@@ -53,6 +53,11 @@ struct FileFormat {
 std::vector<const FileFormat*> loadFormats();
 std::vector<const FileFormat*> saveFormats();
 
+// The load dialog's entry after the formats: every file the load command
+// reads, pattern files gzip compressed too.
+inline constexpr const char* allPatternsLabel = "Alle Muster";
+std::vector<std::string> allPatternsDialogPatterns();
+
 const FileFormat& fileFormat(FormatId id);
 // The entry at `index` of a dialog's list; any other index stands for its
 // first entry, the Life file.

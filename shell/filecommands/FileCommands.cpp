@@ -111,20 +111,35 @@ void FileCommands::savePicture() {
   }
 }
 
-// The file type chosen decides the format, not the file's extension.
+// The file type chosen decides the format, not the file's extension, unless
+// the content shows another format. "Alle Muster" reads a file as opening it
+// by name does.
 void FileCommands::loadCommand() {
-  const platform::FileDialogChoice choice = dialogs_.askOpenPath(
-      QApplication::activeWindow(), dialogRequest("Lifedatei laden", dialogFilters(loadFormats()),
-                                                  loadFilterIndex_, lastFilePath_));
+  std::vector<platform::FileFilter> filters = dialogFilters(loadFormats());
+  const int allPatterns = static_cast<int>(filters.size());
+  filters.push_back({allPatternsLabel, allPatternsDialogPatterns()});
+  const platform::FileDialogChoice choice =
+      dialogs_.askOpenPath(QApplication::activeWindow(),
+                           dialogRequest("Lifedatei laden", std::move(filters), loadFilterIndex_,
+                                         lastFilePath_));
   if (choice.path.empty()) {
     lastFilePath_.clear();
+    return;
+  }
+  if (choice.filterIndex == allPatterns) {
+    const FileContent content = formatForOpening(choice.path);
+    loadFilterIndex_ = allPatterns;
+    if (!content.format) {
+      tell(unopenedFileMessage(content));
+      return;
+    }
+    loadAs(*content.format, choice.path, allPatterns);
     return;
   }
   const FileFormat& format = listedFormat(loadFormats(), choice.filterIndex);
   std::string named = choice.path;
   addExtension(named, format.extension);
-  // Only a Life file's content may show that it is another format.
-  loadAs(formatReading(format, named), named, choice.filterIndex);
+  loadAs(formatOfPickedFile(format, named), named, choice.filterIndex);
 }
 
 void FileCommands::openFile(const std::string& path) {

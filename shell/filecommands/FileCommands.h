@@ -30,8 +30,8 @@ class FileCommands {
   // type, or a picture of the field, asking first before an existing file
   // is replaced.
   void saveCommand();
-  // Asks for a path and reads it as the chosen file type says: a Life file,
-  // a LifeXML file, a picture to import, an RLE or a plaintext file.
+  // Asks for a path and reads it in the format of the chosen file type, or
+  // in the one its content shows; "Alle Muster" reads it as openFile does.
   void loadCommand();
   // Opens a file named on the command line or dropped onto a window: as the
   // file type its extension selects, else as its content shows; a file of

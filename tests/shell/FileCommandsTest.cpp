@@ -4,19 +4,23 @@
 #include <QLineEdit>
 #include <QPaintEvent>
 #include <QTest>
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <functional>
 #include <map>
 
 #include "engine/GenerationStep.h"
+#include "engine/Population.h"
 #include "files/FileFormats.h"
+#include "files/FileMessages.h"
 #include "settings/Text.h"
 #include "shell/driver/SimulationDriver.h"
 #include "shell/filecommands/FilePaths.h"
 #include "tests/files/PatternExamples.h"
 #include "tests/shell/ProgramFixture.h"
 #include "tests/support/TempFolder.h"
+#include "tests/support/TestGzip.h"
 #include "tests/support/TestPictures.h"
 #include "tests/support/WindowPixels.h"
 #include "view/FieldImage.h"
@@ -111,6 +115,7 @@ class FileCommandsTest : public QObject, test::ProgramFixture {
 
   void saveWritesTheChosenFormatUnderItsExtension() {
     test::setUpBlinker(gadgets(), cells());
+    program->field().fieldEdited = false;  // set by the resize
     fileDialogs->choose(folder->path("muster.lif"), lifeXml);
     ctrl(Qt::Key_P);
     QCOMPARE(fileDialogs->shown.size(), size_t(1));
@@ -401,6 +406,7 @@ class FileCommandsTest : public QObject, test::ProgramFixture {
 
   void failedLoadsTellWhyAndChangeNothing() {
     test::setUpBlinker(gadgets(), cells());
+    program->field().fieldEdited = false;  // set by the resize
     gadgets().setGadgetText(GadgetId::FileNameField, "vorher.lxm");
     gadgets().setGadgetText(GadgetId::AuthorField, "Conway");
     folder->write("leer.lxm", "");
@@ -479,7 +485,7 @@ class FileCommandsTest : public QObject, test::ProgramFixture {
     ctrl(Qt::Key_D);
     QCOMPARE(lastRequest().filterIndex, pictures);
     QCOMPARE(lastRequest().fileName, "bild");
-    QCOMPARE(lastRequest().filters.size(), size_t(6));
+    QCOMPARE(lastRequest().filters.size(), size_t(7));
     QCOMPARE(lastRequest().filters[2].name, "Bilder");
     QCOMPARE(lastRequest().filters[2].patterns,
              (std::vector<std::string>{"*.jpg", "*.bmp", "*.png", "*.jpeg"}));
@@ -492,6 +498,66 @@ class FileCommandsTest : public QObject, test::ProgramFixture {
     QVERIFY(messages->shown.empty());
     QCOMPARE(text(GadgetId::FileNameField), "bild");
     QCOMPARE(cells().at(0, 0).state, CellState::Alive);
+  }
+
+  // A file picked under another type loads as its content shows; one that
+  // shows no format gets the chosen type's answer. "Alle Muster", after the
+  // formats, opens a file as its name or content says.
+  void thePickedFileLoadsAsItsContentShows_data() {
+    const std::string png = test::pngBytes(test::solidImage(8, 8, {255, 255, 255}));
+    const int allPatterns = static_cast<int>(loadFormats().size());
+    QTest::addColumn<int>("filter");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("message");  // empty: loaded; "-": nothing at all
+    const QByteArray rle("x = 3, y = 1\n3o!\n");
+    const QByteArray picture(png.data(), static_cast<int>(png.size()));
+    QTest::newRow("RLE as Bilder") << pictures << "replicator.rle" << rle << "";
+    QTest::newRow("RLE as LifeXML") << lifeXml << "zeile.lxm" << rle << "";
+    QTest::newRow("PNG as RLE") << rleLoad << "bild.png" << picture << "";
+    QTest::newRow("LifeXML as Plaintext")
+        << plaintextLoad << "blinker.cells" << QByteArray(test::blinkerLifeXml.c_str()) << "";
+    QTest::newRow("text as RLE") << rleLoad << "kaputt.rle" << QByteArray("kein Muster")
+                                 << "Datei konnte nicht geladen werden";
+    QTest::newRow("text as LifeXML") << lifeXml << "kaputt.lxm" << QByteArray("kein Muster")
+                                     << "Ungültiges XML - Dokument, Keine MainNode";
+    QTest::newRow("text as Bilder") << pictures << "kaputt.png" << QByteArray("kein Bild") << "-";
+    QTest::newRow("all: RLE") << allPatterns << "zeile.rle" << rle << "";
+    QTest::newRow("all: gzip") << allPatterns << "zeile.rle.gz"
+                               << QByteArray::fromStdString(test::gzipped(rle.toStdString())) << "";
+    QTest::newRow("all: unknown") << allPatterns << "notiz.txt" << QByteArray("Hallo")
+                                  << QString::fromUtf8(unknownFileFormatMessage().text);
+  }
+  void thePickedFileLoadsAsItsContentShows() {
+    QFETCH(int, filter);
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, message);
+    gadgets().setGadgetText(GadgetId::FileNameField, "vorher.lxm");
+    const std::string path = folder->write(name.toStdString(), content.toStdString());
+    fileDialogs->choose(path, filter);
+    ctrl(Qt::Key_D);
+    const bool loaded = message.isEmpty();
+    QCOMPARE(text(GadgetId::FileNameField), loaded ? name.toStdString() : "vorher.lxm");
+    if (message == "-" || loaded) {
+      QVERIFY(messages->shown.empty());
+    } else {
+      QCOMPARE(messages->shown.size(), size_t(1));
+      QCOMPARE(QString::fromStdString(messages->shown[0].text), message);
+    }
+    if (loaded) {
+      QVERIFY(countPopulation(cells(), {gridColumns, gridRows}) > 0);
+    }
+    ctrl(Qt::Key_D);  // cancelled: the type chosen last is offered again
+    QCOMPARE(lastRequest().filterIndex, filter);
+    QCOMPARE(lastRequest().filters.size(), loadFormats().size() + 1);
+    QCOMPARE(lastRequest().filters.back().name, "Alle Muster");
+    const std::vector<std::string>& all = lastRequest().filters.back().patterns;
+    for (const char* pattern :
+         {"*.lif", "*.lxm", "*.jpeg", "*.rle", "*.cells", "*.mc", "*.rle.gz"}) {
+      QVERIFY2(std::ranges::find(all, pattern) != all.end(), pattern);
+    }
+    QVERIFY(std::ranges::find(all, "*.png.gz") == all.end());
   }
 
   void communityFormatsLoadAndSave() {

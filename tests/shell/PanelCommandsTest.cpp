@@ -193,6 +193,7 @@ class PanelCommandsTest : public QObject, test::ProgramFixture {
     gadgets().setGadgetValue(GadgetId::SizeYSpin, 10);
     gadgets().setGadgetValue(GadgetId::RandomPercentSpin, 100);
     const int outside = aliveCells(cells(), 500, 500) - aliveCells(cells(), 20, 10);
+    program->field().fieldEdited = false;  // set by the resize
     ctrl(&program->mainWindow(), Qt::Key_F);
     QCOMPARE(aliveCells(cells(), 20, 10), 200);
     QCOMPARE(aliveCells(cells(), 500, 500), 200 + outside);
