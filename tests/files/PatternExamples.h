@@ -8,6 +8,21 @@
 
 namespace orvalis::test {
 
+// `text` with each CR LF replaced by `lineBreak`, as an editor or git may
+// convert a file.
+inline std::string withLineBreaks(const std::string& text, const std::string& lineBreak) {
+  std::string changed;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text.compare(i, 2, "\r\n") == 0) {
+      changed += lineBreak;
+      ++i;
+    } else {
+      changed += text[i];
+    }
+  }
+  return changed;
+}
+
 // The 3 x 3 field with a vertical blinker in the middle column, interval
 // 1000, grid on, a two-line comment and the date 06.12.26 22:30.
 inline void setUpBlinker(GadgetAccess& gadgets, CellGrid& grid) {

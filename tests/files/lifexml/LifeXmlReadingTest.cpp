@@ -144,18 +144,8 @@ TEST(LifeXmlReading, CellElementsKeepTheLastCoordinateAndLaterElementsWin) {
 }
 
 TEST(LifeXmlReading, LineBreaksFollowTheFilesFirstLineBreak) {
-  auto withBreaks = [](const std::string& lineBreak) {
-    std::string xml = test::blinkerLifeXml;
-    std::string changed;
-    for (std::size_t i = 0; i < xml.size(); ++i) {
-      if (xml.compare(i, 2, "\r\n") == 0) {
-        changed += lineBreak;
-        ++i;
-      } else {
-        changed += xml[i];
-      }
-    }
-    return changed;
+  const auto withBreaks = [](const std::string& lineBreak) {
+    return test::withLineBreaks(test::blinkerLifeXml, lineBreak);
   };
   Target lf;
   lf.apply(withBreaks("\n"));

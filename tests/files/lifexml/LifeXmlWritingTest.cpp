@@ -182,15 +182,7 @@ TEST(LifeXmlWriting, FilesWithOtherLineBreaksReadBackExactly) {
   ASSERT_TRUE(test::saveAs(FormatId::LifeXml, original, settings, grid));
   const std::string written = test::fileContent(original);
   for (const char* lineBreak : {"\n", "\r"}) {
-    std::string converted;
-    for (std::size_t i = 0; i < written.size(); ++i) {
-      if (written.compare(i, 2, "\r\n") == 0) {
-        converted += lineBreak;
-        ++i;
-      } else {
-        converted += written[i];
-      }
-    }
+    const std::string converted = test::withLineBreaks(written, lineBreak);
     SettingsRecord readSettings;
     CellGrid readGrid;
     ASSERT_TRUE(test::loadInto(FormatId::LifeXml, folder.write("umgestellt.lxm", converted),
