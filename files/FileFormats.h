@@ -35,8 +35,10 @@ struct FileFormat {
   std::string extension;
   // By the file's first bytes; null when the content cannot say.
   bool (*recognises)(std::string_view start) = nullptr;
-  // A file chosen for this format whose content another format recognises
-  // is read as that one: the name is shared with other programs' formats.
+  // A file opened by a name with this format's extension whose content
+  // another format recognises is read as that one: the name is shared with
+  // other programs' formats. (The load dialog always lets the content
+  // decide.)
   bool contentFirst = false;
   FormatReader read = nullptr;  // null: not offered for loading
   FormatWriter write = nullptr;
