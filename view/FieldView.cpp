@@ -60,13 +60,6 @@ void FieldView::setFieldSize(int columns, int rows) {
   invalidateAll();
 }
 
-void FieldView::relayoutFromControls() {
-  const FieldSize size = visibleFieldSize(*settings_);
-  layout_.columns = size.columns;
-  layout_.rows = size.rows;
-  layOut();
-}
-
 void FieldView::middleButton() {
   if (settings_->gadgetValue(GadgetId::HideCheck) != 0 && restoreHandler_) {
     restoreHandler_();

@@ -34,9 +34,6 @@ class FieldView : public QWidget, public InvalidationSink {
   // The size gadgets changed: lay out anew, widen or heighten the window so
   // that every cell keeps at least 2 pixels, repaint everything.
   void setFieldSize(int columns, int rows);
-  // Takes the size from the gadgets and lays out, without writing cell
-  // positions or repainting.
-  void relayoutFromControls();
 
   QSize queryClientSize() const { return {layout_.clientWidth, layout_.clientHeight}; }
   QSize queryCellSize() const { return {layout_.cellWidth, layout_.cellHeight}; }
