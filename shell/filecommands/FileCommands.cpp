@@ -118,10 +118,9 @@ void FileCommands::loadCommand() {
   std::vector<platform::FileFilter> filters = dialogFilters(loadFormats());
   const int allPatterns = static_cast<int>(filters.size());
   filters.push_back({allPatternsLabel, allPatternsDialogPatterns()});
-  const platform::FileDialogChoice choice =
-      dialogs_.askOpenPath(QApplication::activeWindow(),
-                           dialogRequest("Lifedatei laden", std::move(filters), loadFilterIndex_,
-                                         lastFilePath_));
+  const platform::FileDialogChoice choice = dialogs_.askOpenPath(
+      QApplication::activeWindow(),
+      dialogRequest("Lifedatei laden", std::move(filters), loadFilterIndex_, lastFilePath_));
   if (choice.path.empty()) {
     lastFilePath_.clear();
     return;
