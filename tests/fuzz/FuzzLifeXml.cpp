@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       std::abort();
     }
   }
-  fuzz::checkRoundTrip(content, FormatId::LifeXml, false);
+  fuzz::checkRoundTrip(content, FormatId::LifeXml, true);
   if (document) {
     lifeXmlDocument(*document, ReadMode::SettingsOnly);
   }

@@ -15,9 +15,9 @@
 
 namespace orvalis::fuzz {
 
-// `keepsFirstLoad`: a format whose writer keeps everything a load of any
-// file gives; the LifeXML writer tidies a comment's blanks once.
-inline void checkRoundTrip(std::string_view data, FormatId id, bool keepsFirstLoad = true) {
+// `tidiesComment`: the LifeXML writer tidies a comment's blanks once, so
+// there the comment alone may change with the first save.
+inline void checkRoundTrip(std::string_view data, FormatId id, bool tidiesComment = false) {
   static LifeField field;
   SettingsRecord settings;
   const FileFormat& format = fileFormat(id);
@@ -35,21 +35,23 @@ inline void checkRoundTrip(std::string_view data, FormatId id, bool keepsFirstLo
     }
     return saved;
   };
+  const auto shown = [&] { return test::loadedState(settings, field.cells); };
   if (!load(data)) {
     return;
   }
-  const test::LoadedState loaded = test::loadedState(settings, field.cells);
-  const std::string saved = saveAndLoad();
-  const test::LoadedState settled =
-      keepsFirstLoad ? loaded : test::loadedState(settings, field.cells);
-  if (!(test::loadedState(settings, field.cells) == settled)) {
+  test::LoadedState expected = shown();
+  const std::string first = saveAndLoad();
+  if (tidiesComment) {
+    expected.comment = shown().comment;
+  }
+  if (!(shown() == expected)) {
     std::abort();
   }
-  const std::string savedAgain = saveAndLoad();
-  if (!(test::loadedState(settings, field.cells) == settled)) {
+  const std::string second = saveAndLoad();
+  if (!(shown() == expected) || (!tidiesComment && second != first)) {
     std::abort();
   }
-  if (keepsFirstLoad ? savedAgain != saved : saveAndLoad() != savedAgain) {
+  if (tidiesComment && saveAndLoad() != second) {
     std::abort();
   }
 }
