@@ -132,7 +132,7 @@ void FileCommands::loadCommand() {
       tell(unopenedFileMessage(content));
       return;
     }
-    loadAs(*content.format, choice.path, allPatterns);
+    openAs(*content.format, choice.path, allPatterns);
     return;
   }
   const FileFormat& format = listedFormat(loadFormats(), choice.filterIndex);
@@ -147,14 +147,14 @@ void FileCommands::openFile(const std::string& path) {
     tell(unopenedFileMessage(content));
     return;
   }
-  openAs(*content.format, path);
+  openAs(*content.format, path, loadIndex(content.format->id));
 }
 
 // Read under its own name: the file type would add its extension to a name
 // without one. The load dialog's import of a picture ends without a word;
-// a file opened by name or drop says so, or it would fail unseen.
-void FileCommands::openAs(const FileFormat& format, const std::string& path) {
-  const DocumentReading reading = loadAs(format, path, loadIndex(format.id));
+// a file opened by its name says so, or it would fail unseen.
+void FileCommands::openAs(const FileFormat& format, const std::string& path, int filterIndex) {
+  const DocumentReading reading = loadAs(format, path, filterIndex);
   if (!reading.document && !reading.message) {
     tell(pictureLoadFailedMessage());
   }

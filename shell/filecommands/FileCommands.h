@@ -47,7 +47,7 @@ class FileCommands {
                                                    std::vector<platform::FileFilter> filters,
                                                    int filterIndex, std::string_view proposedPath);
   void savePicture();
-  void openAs(const FileFormat& format, const std::string& path);
+  void openAs(const FileFormat& format, const std::string& path, int filterIndex);
   // Reads `path` as it stands in `format`, which the load dialog lists at
   // `filterIndex`, and keeps both for the next dialogs once it is loaded.
   DocumentReading loadAs(const FileFormat& format, const std::string& path, int filterIndex);

@@ -525,6 +525,8 @@ class FileCommandsTest : public QObject, test::ProgramFixture {
     QTest::newRow("all: RLE") << allPatterns << "zeile.rle" << rle << "";
     QTest::newRow("all: gzip") << allPatterns << "zeile.rle.gz"
                                << QByteArray::fromStdString(test::gzipped(rle.toStdString())) << "";
+    QTest::newRow("all: broken picture") << allPatterns << "kaputt.png" << QByteArray("kein Bild")
+                                         << QString::fromUtf8(pictureLoadFailedMessage().text);
     QTest::newRow("all: unknown") << allPatterns << "notiz.txt" << QByteArray("Hallo")
                                   << QString::fromUtf8(unknownFileFormatMessage().text);
   }
