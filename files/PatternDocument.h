@@ -21,8 +21,6 @@ struct SettingAssignment {
   SettingAssignment(GadgetId setting, long long value) : gadget(setting), number(value) {}
   SettingAssignment(GadgetId setting, std::string value)
       : gadget(setting), text(std::move(value)) {}
-
-  bool operator==(const SettingAssignment&) const = default;
 };
 
 // The pattern's details; nothing leaves the field as it is. Texts are
@@ -33,8 +31,6 @@ struct DocumentDetails {
   std::optional<std::string> source;
   std::optional<long long> date;
   std::optional<std::string> fileName;
-
-  bool operator==(const DocumentDetails&) const = default;
 };
 
 // The states of the grid's top-left `width` x `height` cells, row by row;
@@ -46,7 +42,6 @@ struct PatternCells {
   bool clearsGrid = true;
 
   CellState at(int x, int y) const { return states[static_cast<std::size_t>(y) * width + x]; }
-  bool operator==(const PatternCells&) const = default;
 };
 
 // What the run does once a document is on the field: a loaded pattern
@@ -66,7 +61,6 @@ struct PatternDocument {
   // The last number or text the document assigns to `gadget`.
   std::optional<long long> number(GadgetId gadget) const;
   std::optional<std::string> text(GadgetId gadget) const;
-  bool operator==(const PatternDocument&) const = default;
 };
 
 // What a file reads as. A refused file has a message and no document; a
