@@ -35,6 +35,17 @@ void SystemDesktopServices::copyText(const std::string& text) {
   }
 }
 
+void SystemDesktopServices::copyPatternText(const std::string& text) {
+  if (QClipboard* clipboard = QGuiApplication::clipboard()) {
+    clipboard->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  }
+}
+
+std::string SystemDesktopServices::clipboardText() {
+  const QClipboard* clipboard = QGuiApplication::clipboard();
+  return clipboard ? clipboard->text().toStdString() : std::string();
+}
+
 DesktopServices& systemDesktop() {
   static SystemDesktopServices desktop;
   return desktop;

@@ -15,6 +15,10 @@ class DesktopServices {
   virtual void openWebAddress(const std::string& address) = 0;
   // Replaces the clipboard's content with the text, which may be empty.
   virtual void copyText(const std::string& text) = 0;
+  // The pattern texts of Copy and Paste, in UTF-8: a replacement of the
+  // clipboard's content, and its text (empty when it holds none).
+  virtual void copyPatternText(const std::string& text) = 0;
+  virtual std::string clipboardText() = 0;
 };
 
 // The address as the browser gets it: one without a scheme ("www.") is
@@ -27,6 +31,8 @@ class SystemDesktopServices : public DesktopServices {
  public:
   void openWebAddress(const std::string& address) override;
   void copyText(const std::string& text) override;
+  void copyPatternText(const std::string& text) override;
+  std::string clipboardText() override;
 };
 
 // The one instance that the program uses unless a test replaces it.

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "view/FieldRenderer.h"
+#include "view/SelectionOverlay.h"
 
 namespace orvalis {
 
@@ -20,7 +21,8 @@ QPoint clientPixel(const QMouseEvent* event) {
 FieldView::FieldView(LifeField& field, QWidget* parent)
     : QWidget(parent),
       field_(field),
-      editor_(field, layout_, [this](const QRect& area) { markDirty(area); }) {
+      editor_(field, layout_, [this](const QRect& area) { markDirty(area); }),
+      selection_(field, layout_, [this](const QRect& area) { markDirty(area); }) {
   setWindowTitle(QStringLiteral("Orvalis V2.0"));
   QPalette background = palette();
   background.setColor(QPalette::Window, Qt::white);
@@ -133,16 +135,28 @@ void FieldView::paintEvent(QPaintEvent* event) {
     decoration.hoverFrame = editor_.hoverFrame();
   }
   renderField(backBuffer_, area, field_.cells, layout_, decoration);
+  paintSelectionOverlay(backBuffer_, area, layout_, selection_.selection(), selection_.floating());
   QPainter(this).drawImage(area.topLeft(), backBuffer_, area);
 }
 
 void FieldView::mousePressEvent(QMouseEvent* event) {
+  const QPoint pointer = clientPixel(event);
+  if (pressWhileFloating(event)) {
+    return;
+  }
+  const bool plain = !event->modifiers().testFlag(Qt::ShiftModifier);
   switch (event->button()) {
     case Qt::LeftButton:
-      editor_.startPainting(clientPixel(event), drawingKind(), simulationRunning());
+      if (!plain && !simulationRunning()) {
+        selection_.startShiftDrag(pointer);
+        break;
+      }
+      selection_.setSelection(std::nullopt);
+      editor_.startPainting(pointer, drawingKind(), simulationRunning());
       break;
     case Qt::RightButton:
-      editor_.startErasing(clientPixel(event), simulationRunning());
+      selection_.setSelection(std::nullopt);
+      editor_.startErasing(pointer, simulationRunning());
       break;
     case Qt::MiddleButton:
       middleButton();
@@ -153,14 +167,39 @@ void FieldView::mousePressEvent(QMouseEvent* event) {
   reportDrag();
 }
 
+bool FieldView::pressWhileFloating(QMouseEvent* event) {
+  if (!selection_.floating()) {
+    return false;
+  }
+  if (event->button() == Qt::LeftButton) {
+    selection_.pointerMoved(clientPixel(event));
+    selection_.placeFloating();
+    reportEditDone();
+    return true;
+  }
+  if (event->button() == Qt::RightButton) {
+    selection_.cancelFloating();
+    reportEditDone();
+    return true;
+  }
+  return false;
+}
+
 void FieldView::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton) {
-    editor_.endDrag();
+  if (event->button() != Qt::LeftButton && event->button() != Qt::RightButton) {
+    return;
+  }
+  const bool stroke = editor_.dragMode() != DragMode::None;
+  editor_.endDrag();
+  if (selection_.endDrag() || stroke) {
+    reportEditDone();
   }
 }
 
 void FieldView::mouseMoveEvent(QMouseEvent* event) {
-  editor_.pointerMoved(clientPixel(event));
+  const QPoint pointer = clientPixel(event);
+  selection_.pointerMoved(pointer);
+  editor_.pointerMoved(pointer);
   reportDrag();
 }
 
@@ -170,8 +209,15 @@ void FieldView::reportDrag() {
   }
 }
 
+void FieldView::reportEditDone() {
+  if (editDoneHandler_) {
+    editDoneHandler_();
+  }
+}
+
 void FieldView::leaveEvent(QEvent*) {
   editor_.pointerLeft();
+  selection_.pointerLeft();
 }
 
 }  // namespace orvalis

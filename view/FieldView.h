@@ -12,6 +12,7 @@
 #include "view/DirtyArea.h"
 #include "view/FieldLayout.h"
 #include "view/MouseEditor.h"
+#include "view/SelectionEditor.h"
 
 namespace orvalis {
 
@@ -30,6 +31,12 @@ class FieldView : public QWidget, public InvalidationSink {
   void setRestoreHandler(std::function<void()> handler) { restoreHandler_ = std::move(handler); }
   // Told after every mouse event of a drag, which may have edited cells.
   void setEditHandler(std::function<void()> handler) { editHandler_ = std::move(handler); }
+  // Told once an edit with the mouse is complete: a stroke has ended, a
+  // selection was moved, a floating pattern was placed.
+  void setEditDoneHandler(std::function<void()> handler) { editDoneHandler_ = std::move(handler); }
+
+  // The selection and the floating pattern.
+  SelectionEditor& selectionEditor() { return selection_; }
 
   // The size gadgets changed: lay out anew, widen or heighten the window so
   // that every cell keeps at least 2 pixels, repaint everything.
@@ -63,14 +70,20 @@ class FieldView : public QWidget, public InvalidationSink {
   bool simulationRunning() const;
   CellState drawingKind() const;
   void reportDrag();
+  void reportEditDone();
+  // A press while a pattern floats: the left button places it, the right
+  // button cancels it. Returns whether the press was taken.
+  bool pressWhileFloating(QMouseEvent* event);
 
   LifeField& field_;
   SettingsRecord startSettings_;
   GadgetAccess* settings_ = &startSettings_;
   FieldLayout layout_;
   MouseEditor editor_;
+  SelectionEditor selection_;
   std::function<void()> restoreHandler_;
   std::function<void()> editHandler_;
+  std::function<void()> editDoneHandler_;
   DirtyArea dirty_;
   bool flushQueued_ = false;
   QImage backBuffer_;

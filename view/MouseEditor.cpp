@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "engine/Population.h"
+#include "engine/CellBlock.h"
 
 namespace orvalis {
 
@@ -57,36 +57,16 @@ void MouseEditor::pointerLeft() {
   }
 }
 
+// The first edit after a step makes "Zurück" return to the field as it was
+// drawn, and no stale preview is shown over the edited field.
 void MouseEditor::enterCell(int column, int row) {
   if (dragMode_ == DragMode::None) {
     return;
   }
-  if (!field_.fieldEdited) {
-    takeSnapshot();
+  if (startEditing(field_, FieldSize{layout_.columns, layout_.rows})) {
+    repaint_(QRect(0, 0, layout_.clientWidth, layout_.clientHeight));
   }
-  const CellState state = dragMode_ == DragMode::Paint ? paintState_ : CellState::Dead;
-  Cell& cell = field_.cells.at(column, row);
-  field_.population +=
-      static_cast<int>(countsAsLiving(state)) - static_cast<int>(countsAsLiving(cell.state));
-  cell.state = state;
-  cell.remembered = state;
-  cell.pending = PendingMark::Keep;
-  field_.fieldEdited = true;
-}
-
-// "Zurück" then returns to the field as it was drawn, and no stale preview
-// is shown over the edited field.
-void MouseEditor::takeSnapshot() {
-  const FieldSize size = FieldSize{layout_.columns, layout_.rows}.clamped();
-  for (int x = 0; x < size.columns; ++x) {
-    for (int y = 0; y < size.rows; ++y) {
-      Cell& cell = field_.cells.at(x, y);
-      cell.remembered = cell.state;
-      cell.pending = PendingMark::None;
-    }
-  }
-  field_.rememberedGeneration = field_.generation;
-  repaint_(QRect(0, 0, layout_.clientWidth, layout_.clientHeight));
+  editCell(field_, column, row, dragMode_ == DragMode::Paint ? paintState_ : CellState::Dead);
 }
 
 std::optional<QRect> MouseEditor::hoverFrame() const {

@@ -42,7 +42,6 @@ class MouseEditor {
  private:
   void startDrag(QPoint pointer, DragMode mode, bool simulationRunning);
   void enterCell(int column, int row);
-  void takeSnapshot();
 
   LifeField& field_;
   const FieldLayout& layout_;

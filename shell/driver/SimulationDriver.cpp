@@ -1,6 +1,7 @@
 #include "shell/driver/SimulationDriver.h"
 
 #include <QAbstractButton>
+#include <utility>
 
 #include "engine/GenerationStep.h"
 #include "settings/Text.h"
@@ -43,6 +44,7 @@ void SimulationDriver::startOrStop() {
     if (gadgets.gadgetValue(GadgetId::HideCheck) != 0) {
       hidePanel();
     }
+    firstTick_ = true;
     simulationTimer_.start(numberValue(gadgets.gadgetText(GadgetId::IntervalSpin)));
   } else {
     // Stopping never shows a hidden panel; only the restore does.
@@ -55,6 +57,9 @@ void SimulationDriver::startOrStop() {
 
 void SimulationDriver::tick() {
   advance();
+  if (tickHandler_) {
+    tickHandler_(std::exchange(firstTick_, false));
+  }
 }
 
 void SimulationDriver::step() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <functional>
 #include <optional>
 
 #include "engine/CellGrid.h"
@@ -36,6 +37,12 @@ class SimulationDriver {
   // panel, the step window hidden, the panel shown, the simulation stopped.
   void restore();
 
+  // Told after the generation of every tick; `startsRun` for the first one
+  // after a start.
+  void setTickHandler(std::function<void(bool startsRun)> handler) {
+    tickHandler_ = std::move(handler);
+  }
+
   // The interval the simulation ticks at, or nothing while it does not tick.
   std::optional<int> simulationInterval() const { return simulationTimer_.interval(); }
 
@@ -51,6 +58,8 @@ class SimulationDriver {
   LifeField& field_;
   QtRepeatTimer simulationTimer_;
   StepButtonRepeat stepRepeat_;
+  std::function<void(bool)> tickHandler_;
+  bool firstTick_ = false;
 };
 
 }  // namespace orvalis

@@ -105,6 +105,9 @@ void ControlPanel::command(GadgetId id, CommandSource source) {
       runFieldCommand(id);
       break;
   }
+  if (hooks_.commandDone) {
+    hooks_.commandDone(id);
+  }
   showFieldStatus();
 }
 

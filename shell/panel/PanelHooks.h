@@ -2,6 +2,8 @@
 
 #include <functional>
 
+#include "settings/GadgetId.h"
+
 namespace orvalis {
 
 // The commands of the panel that other parts of the program carry out. The
@@ -26,6 +28,9 @@ struct PanelHooks {
   std::function<void()> dateNow;
   // Ctrl+0 (42): what a middle click in the main window does.
   std::function<void()> restorePanel;
+  // After every command, with its number: what it changed goes into the
+  // history.
+  std::function<void(GadgetId)> commandDone;
 };
 
 }  // namespace orvalis

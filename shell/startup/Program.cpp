@@ -13,6 +13,8 @@
 #include "dialogs/AboutDialog.h"
 #include "screen/PresentationCommand.h"
 #include "shell/driver/SimulationDriver.h"
+#include "shell/editing/EditingKeys.h"
+#include "shell/editing/FieldEditing.h"
 #include "shell/filecommands/FileCommands.h"
 #include "shell/metadata/DateNow.h"
 #include "shell/metadata/SourceLink.h"
@@ -59,19 +61,38 @@ Program::Program(platform::MessageBoxes& messages, platform::DesktopServices& de
   hooks.restorePanel = [this] { mainWindow_->middleButton(); };
   hooks.presentation = [this] {
     startPresentation(field_, controlPanel_->gadgets(), *mainWindow_, random_,
-                      [this](bool suspended) { accelerators_->setSuspended(suspended); });
+                      [this](bool suspended) {
+                        accelerators_->setSuspended(suspended);
+                        editingKeys_->setSuspended(suspended);
+                      });
   };
   hooks.openSource = [this, &desktop] { openOrCopySource(controlPanel_->gadgets(), desktop); };
   hooks.dateNow = [this] { setDateToNow(controlPanel_->gadgets()); };
   stepWindow_ = new ToolWindow(mainWindow_.get(), QStringLiteral("Life Schritt"), QSize(55, 40));
   driver_ = std::make_unique<SimulationDriver>(*controlPanel_, *stepWindow_, *mainWindow_, field_);
-  hooks.startStop = [this] { driver_->startOrStop(); };
+  editing_ = std::make_unique<FieldEditing>(field_, *controlPanel_, *mainWindow_, random_, desktop,
+                                            messages_);
+  hooks.commandDone = [this](GadgetId id) { editing_->recordCommand(id); };
+  hooks.startStop = [this] {
+    if (controlPanel_->gadgets().gadgetValue(GadgetId::StartToggle) != 0) {
+      editing_->simulationStarted();
+    }
+    driver_->startOrStop();
+  };
+  driver_->setTickHandler([this](bool startsRun) { editing_->recordGeneration(startsRun); });
   hooks.step = [this] { driver_->step(); };
   mainWindow_->setRestoreHandler([this] { driver_->restore(); });
   mainWindow_->setEditHandler([this] { controlPanel_->showFieldStatus(); });
+  mainWindow_->setEditDoneHandler([this] {
+    editing_->recordEdit();
+    controlPanel_->showFieldStatus();
+  });
   accelerators_ = std::make_unique<AcceleratorFilter>(
       [this](GadgetId id) { controlPanel_->command(id, CommandSource::Accelerator); });
   qApp->installEventFilter(accelerators_.get());
+  editingKeys_ =
+      std::make_unique<EditingKeyFilter>([this](EditCommand command) { editing_->run(command); });
+  qApp->installEventFilter(editingKeys_.get());
   fileCommands_ = std::make_unique<FileCommands>(field_, controlPanel_->gadgets(), *mainWindow_,
                                                  fileDialogs, messages_);
   hooks.save = [this] { fileCommands_->saveCommand(); };
@@ -84,10 +105,12 @@ Program::Program(platform::MessageBoxes& messages, platform::DesktopServices& de
       });
   qApp->installEventFilter(fileDrops_.get());
   fileCommands_->readSettingsAtStartup();
+  editing_->startHistory();
 }
 
 Program::~Program() {
   qApp->removeEventFilter(fileDrops_.get());
+  qApp->removeEventFilter(editingKeys_.get());
   qApp->removeEventFilter(accelerators_.get());
 }
 
@@ -100,6 +123,7 @@ void Program::show() {
 
 void Program::openFile(const std::string& path) {
   fileCommands_->openFile(path);
+  editing_->recordEdit();
   controlPanel_->showFieldStatus();
 }
 

@@ -17,6 +17,8 @@ class FieldView;
 class SimulationDriver;
 class FileCommands;
 class FileDropFilter;
+class EditingKeyFilter;
+class FieldEditing;
 class ToolWindow;
 
 // The whole program: the field, the three windows and the keyboard
@@ -45,6 +47,8 @@ class Program {
   ToolWindow& stepWindow() { return *stepWindow_; }
   AcceleratorFilter& accelerators() { return *accelerators_; }
   SimulationDriver& driver() { return *driver_; }
+  FieldEditing& editing() { return *editing_; }
+  EditingKeyFilter& editingKeys() { return *editingKeys_; }
 
  private:
   platform::MessageBoxes& messages_;
@@ -57,6 +61,8 @@ class Program {
   std::unique_ptr<SimulationDriver> driver_;
   std::unique_ptr<FileCommands> fileCommands_;
   std::unique_ptr<FileDropFilter> fileDrops_;
+  std::unique_ptr<FieldEditing> editing_;
+  std::unique_ptr<EditingKeyFilter> editingKeys_;
 };
 
 // Start-up and the event loop, opening `file` (when not empty) once the
