@@ -4,6 +4,26 @@
 
 namespace orvalis {
 
+std::string plaintextRows(const PatternCells& cells) {
+  std::string text;
+  for (int y = 0; y < cells.height; ++y) {
+    // The last row spans the field, so that the rows' extent is its size.
+    int end = cells.width;
+    while (y + 1 < cells.height && end > 0 && !countsAsLiving(cells.at(end - 1, y))) {
+      --end;
+    }
+    if (end == 0) {
+      text += ".\n";
+      continue;
+    }
+    for (int x = 0; x < end; ++x) {
+      text += countsAsLiving(cells.at(x, y)) ? 'O' : '.';
+    }
+    text += '\n';
+  }
+  return text;
+}
+
 std::string plaintextText(const ExportedPattern& pattern) {
   std::string text;
   if (!pattern.name.empty()) {
@@ -15,22 +35,7 @@ std::string plaintextText(const ExportedPattern& pattern) {
   for (const std::string& line : pattern.commentLines) {
     text += line.empty() ? "!\n" : "! " + line + "\n";
   }
-  for (int y = 0; y < pattern.size.rows; ++y) {
-    // The last row spans the field, so that the rows' extent is its size.
-    int end = pattern.size.columns;
-    while (y + 1 < pattern.size.rows && end > 0 && !countsAsLiving(pattern.cells.at(end - 1, y))) {
-      --end;
-    }
-    if (end == 0) {
-      text += ".\n";
-      continue;
-    }
-    for (int x = 0; x < end; ++x) {
-      text += countsAsLiving(pattern.cells.at(x, y)) ? 'O' : '.';
-    }
-    text += '\n';
-  }
-  return text;
+  return text + plaintextRows(pattern.cells);
 }
 
 }  // namespace orvalis

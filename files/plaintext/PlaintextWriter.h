@@ -14,4 +14,7 @@ namespace orvalis {
 // from its top-left corner. LF line breaks.
 std::string plaintextText(const ExportedPattern& pattern);
 
+// The rows of `cells` as plaintextText writes them.
+std::string plaintextRows(const PatternCells& cells);
+
 }  // namespace orvalis

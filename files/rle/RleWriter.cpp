@@ -29,18 +29,21 @@ class BodyLines {
   std::size_t lineLength_ = 0;
 };
 
-void writeBody(const ExportedPattern& pattern, std::string& text) {
+}  // namespace
+
+std::string rleBody(const PatternCells& cells) {
+  std::string text;
   BodyLines body(text);
   long long endedRows = 0;  // row ends not yet written
-  for (int y = 0; y < pattern.size.rows; ++y) {
+  for (int y = 0; y < cells.height; ++y) {
     int x = 0;
-    while (x < pattern.size.columns) {
-      const bool alive = countsAsLiving(pattern.cells.at(x, y));
+    while (x < cells.width) {
+      const bool alive = countsAsLiving(cells.at(x, y));
       int end = x + 1;
-      while (end < pattern.size.columns && countsAsLiving(pattern.cells.at(end, y)) == alive) {
+      while (end < cells.width && countsAsLiving(cells.at(end, y)) == alive) {
         ++end;
       }
-      if (!alive && end == pattern.size.columns) {
+      if (!alive && end == cells.width) {
         break;  // a row's trailing dead cells
       }
       if (endedRows > 0) {
@@ -54,9 +57,8 @@ void writeBody(const ExportedPattern& pattern, std::string& text) {
   }
   body.add(1, '!');
   text += '\n';
+  return text;
 }
-
-}  // namespace
 
 std::string rleText(const ExportedPattern& pattern) {
   const std::string columns = decimalText(pattern.size.columns);
@@ -74,7 +76,7 @@ std::string rleText(const ExportedPattern& pattern) {
   }
   text += "x = " + columns + ", y = " + rows + ", rule = B3/S23:" + (pattern.torus ? "T" : "P") +
           columns + "," + rows + "\n";
-  writeBody(pattern, text);
+  text += rleBody(pattern.cells);
   return text;
 }
 

@@ -14,4 +14,8 @@ namespace orvalis {
 // of the field are left out. LF line breaks.
 std::string rleText(const ExportedPattern& pattern);
 
+// The runs of `cells` after the header, as rleText writes them, up to "!"
+// and its line break.
+std::string rleBody(const PatternCells& cells);
+
 }  // namespace orvalis

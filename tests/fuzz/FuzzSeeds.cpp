@@ -78,6 +78,12 @@ int main(int argc, char** argv) {
   writeSeeds(root, "fuzz_gzip",
              {{"gun.rle.gz", test::gzipped(test::gosperGliderGun)},
               {"gun.mc.gz", test::gzipped(test::gosperGliderGunMacrocell)}});
+  writeSeeds(
+      root, "fuzz_clipboard",
+      {{"seite.html", "<pre>#C &lt;c/4&gt;<br>&nbsp;x = 3, y = 3<br>&#98;o$2bo$3o&#x21;</pre>"},
+       {"forum.txt", "Seht:\n  #N Blinker\n  x = 3, y = 1\n  3o!\nGut!"},
+       {"blinker.lxm", test::blinkerLifeXml},
+       {"acorn.lif", test::acorn106}});
 
   const test::TestImage image = test::paintedImage(9, 7, [](int x, int y) {
     return Rgb{static_cast<std::uint8_t>(28 * x), static_cast<std::uint8_t>(36 * y), 99};
