@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "shell/driver/SimulationDriver.h"
+#include "shell/editing/FieldEditing.h"
 #include "shell/panel/ControlPanel.h"
 #include "shell/startup/Program.h"
 #include "tests/support/FakeMessageBoxes.h"
@@ -71,6 +72,10 @@ void BM_RunningAtTenMilliseconds(benchmark::State& state) {
   state.counters["generationsPerSecond"] = *generations / seconds;
   state.counters["paintsPerSecond"] = static_cast<double>(counter.paints) / seconds;
   state.counters["clientWidth"] = program.mainWindow().width();
+  // Every generation went into the undo history as well.
+  state.counters["historySteps"] = static_cast<double>(program.editing().history().stepCount());
+  state.counters["historyMB"] =
+      static_cast<double>(program.editing().history().byteCount()) / (1 << 20);
 }
 BENCHMARK(BM_RunningAtTenMilliseconds)
     ->ArgName("grid")
