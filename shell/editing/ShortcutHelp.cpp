@@ -28,7 +28,7 @@ std::vector<ShortcutLine> shortcutLines() {
   const EditingKey* previous = nullptr;
   for (const EditingKey& entry : editingKeys()) {
     if (previous != nullptr && previous->command == entry.command) {
-      lines.back().keys += QStringLiteral(", ") + keyText(entry);
+      lines.back().keys += QStringLiteral(" oder ") + keyText(entry);
     } else {
       lines.push_back({keyText(entry), QString::fromUtf8(entry.description)});
     }
@@ -53,7 +53,7 @@ ShortcutHelpWindow::ShortcutHelpWindow(QWidget* owner) : QWidget(owner, Qt::Wind
   table->horizontalHeader()->setStretchLastSection(true);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(table);
-  resize(640, 560);
+  resize(680, 720);
 }
 
 }  // namespace orvalis
