@@ -9,14 +9,16 @@ namespace orvalis {
 
 CellRect CellRect::clippedTo(FieldSize size) const {
   const FieldSize field = size.clamped();
+  // Far corners in 64 bits, so that a rectangle at the end of the int range
+  // still clips.
   const int left = std::max(x, 0);
   const int top = std::max(y, 0);
-  const int right = std::min(x + width, field.columns);
-  const int bottom = std::min(y + height, field.rows);
+  const auto right = std::min<long long>(static_cast<long long>(x) + width, field.columns);
+  const auto bottom = std::min<long long>(static_cast<long long>(y) + height, field.rows);
   if (right <= left || bottom <= top) {
     return {left, top, 0, 0};
   }
-  return {left, top, right - left, bottom - top};
+  return {left, top, static_cast<int>(right - left), static_cast<int>(bottom - top)};
 }
 
 CellBlock::CellBlock(int blockWidth, int blockHeight)
@@ -132,6 +134,9 @@ bool startEditing(LifeField& field, FieldSize requested) {
 }
 
 void editCell(LifeField& field, int x, int y, CellState state) {
+  if (!isInsideGrid(x, y)) {
+    return;
+  }
   Cell& cell = field.cells.at(x, y);
   field.population +=
       static_cast<int>(countsAsLiving(state)) - static_cast<int>(countsAsLiving(cell.state));

@@ -62,15 +62,16 @@ enum class PasteMode { Or, Copy, Xor };
 // The editing commands on a part of the field. Each keeps the population
 // and follows the editing protocol of the mouse: the first edit after a step
 // makes the field as it stands the remembered field and drops the preview;
-// every changed cell gets its state as remembered state and no mark; the
-// field is marked edited. Nothing outside the visible field of `size` is
-// touched. None repaints.
+// every changed cell gets its state as remembered state and the mark Keep,
+// which shows neither birth nor death; the field is marked edited. Nothing
+// outside the visible field of `size` is touched. None repaints.
 
 // Once after a step: remembered := state, no marks, for the visible field,
 // and the remembered generation with it. Returns whether it did so (the
 // whole view then needs a repaint).
 bool startEditing(LifeField& field, FieldSize size);
-// One cell, as a stroke of the mouse sets it (startEditing first).
+// One cell, as a stroke of the mouse sets it (startEditing first); a cell
+// outside the grid is left alone.
 void editCell(LifeField& field, int x, int y, CellState state);
 
 // `block` with its top-left at (x, y), the part inside the visible field.
