@@ -47,13 +47,13 @@ bool typedAsSymbol(int key) {
   return key == Qt::Key_Greater || key == Qt::Key_Less;
 }
 
-// Keys that a text field uses itself; F1 is the one key that stays ours.
-bool textFieldHasFocus() {
-  const QWidget* focus = QApplication::focusWidget();
-  return qobject_cast<const QLineEdit*>(focus) != nullptr ||
-         qobject_cast<const QPlainTextEdit*>(focus) != nullptr ||
-         qobject_cast<const QTextEdit*>(focus) != nullptr ||
-         qobject_cast<const QAbstractSpinBox*>(focus) != nullptr;
+// A text field keeps its keys, whichever window it is in; F1 is the one
+// key that stays ours. Keys go to the focus widget, so the receiver tells.
+bool isTextField(const QObject* receiver) {
+  return qobject_cast<const QLineEdit*>(receiver) != nullptr ||
+         qobject_cast<const QPlainTextEdit*>(receiver) != nullptr ||
+         qobject_cast<const QTextEdit*>(receiver) != nullptr ||
+         qobject_cast<const QAbstractSpinBox*>(receiver) != nullptr;
 }
 
 }  // namespace
@@ -86,7 +86,7 @@ bool EditingKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
   }
   const auto command = editingCommand(*static_cast<QKeyEvent*>(event));
-  if (!command || (*command != EditCommand::Help && textFieldHasFocus())) {
+  if (!command || (*command != EditCommand::Help && isTextField(watched))) {
     return QObject::eventFilter(watched, event);
   }
   event->accept();
