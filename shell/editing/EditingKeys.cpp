@@ -1,7 +1,6 @@
 #include "shell/editing/EditingKeys.h"
 
 #include <QAbstractSpinBox>
-#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -79,21 +78,12 @@ std::optional<EditCommand> editingCommand(const QKeyEvent& event) {
 EditingKeyFilter::EditingKeyFilter(std::function<void(EditCommand)> dispatch)
     : dispatch_(std::move(dispatch)) {}
 
-bool EditingKeyFilter::eventFilter(QObject* watched, QEvent* event) {
-  const QEvent::Type type = event->type();
-  if ((type != QEvent::KeyPress && type != QEvent::ShortcutOverride) || suspended_ ||
-      QApplication::activeModalWidget() != nullptr) {
-    return QObject::eventFilter(watched, event);
+std::function<void()> EditingKeyFilter::commandOf(const QObject* receiver, const QKeyEvent& key) {
+  const auto command = editingCommand(key);
+  if (!command || (*command != EditCommand::Help && isTextField(receiver))) {
+    return {};
   }
-  const auto command = editingCommand(*static_cast<QKeyEvent*>(event));
-  if (!command || (*command != EditCommand::Help && isTextField(watched))) {
-    return QObject::eventFilter(watched, event);
-  }
-  event->accept();
-  if (type == QEvent::KeyPress) {
-    dispatch_(*command);
-  }
-  return true;
+  return [this, id = *command] { dispatch_(id); };
 }
 
 }  // namespace orvalis

@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QObject>
 #include <functional>
 #include <optional>
 #include <span>
+
+#include "shell/startup/KeyCommandFilter.h"
 
 class QKeyEvent;
 
@@ -47,19 +48,16 @@ std::span<const EditingKey> editingKeys();
 std::optional<EditCommand> editingCommand(const QKeyEvent& event);
 
 // Takes the editing keys in every window of the program, unless a text
-// field has the focus (then only F1), a modal dialog runs, or the filter is
-// suspended (the presentation).
-class EditingKeyFilter : public QObject {
+// field gets them (then only F1).
+class EditingKeyFilter : public KeyCommandFilter {
  public:
   explicit EditingKeyFilter(std::function<void(EditCommand)> dispatch);
-  void setSuspended(bool suspended) { suspended_ = suspended; }
 
  protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
+  std::function<void()> commandOf(const QObject* receiver, const QKeyEvent& key) override;
 
  private:
   std::function<void(EditCommand)> dispatch_;
-  bool suspended_ = false;
 };
 
 }  // namespace orvalis

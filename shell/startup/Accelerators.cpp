@@ -1,6 +1,5 @@
 #include "shell/startup/Accelerators.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <iterator>
 
@@ -77,29 +76,16 @@ std::optional<GadgetId> acceleratorCommand(const QKeyEvent& event) {
 AcceleratorFilter::AcceleratorFilter(std::function<void(GadgetId)> dispatch)
     : dispatch_(std::move(dispatch)) {}
 
-bool AcceleratorFilter::eventFilter(QObject* watched, QEvent* event) {
-  const QEvent::Type type = event->type();
-  if ((type != QEvent::KeyPress && type != QEvent::ShortcutOverride) || suspended_ ||
-      QApplication::activeModalWidget() != nullptr) {
-    return QObject::eventFilter(watched, event);
-  }
-  const auto& key = *static_cast<QKeyEvent*>(event);
+std::function<void()> AcceleratorFilter::commandOf(const QObject*, const QKeyEvent& key) {
   if (isAltLetter(key)) {
     // No widget sees it and no shortcut takes it: Alt with a letter does nothing.
-    event->accept();
-    return true;
+    return [] {};
   }
   const auto command = acceleratorCommand(key);
   if (!command) {
-    return QObject::eventFilter(watched, event);
+    return {};
   }
-  if (type == QEvent::ShortcutOverride) {
-    // Claim the key so that no shortcut takes it; it comes back as KeyPress.
-    event->accept();
-    return true;
-  }
-  dispatch_(*command);
-  return true;
+  return [this, id = *command] { dispatch_(id); };
 }
 
 }  // namespace orvalis

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QObject>
 #include <functional>
 #include <optional>
 
 #include "settings/GadgetAccess.h"
+#include "shell/startup/KeyCommandFilter.h"
 
 class QKeyEvent;
 
@@ -15,20 +15,16 @@ namespace orvalis {
 std::optional<GadgetId> acceleratorCommand(const QKeyEvent& event);
 
 // Translates the Ctrl keys into panel commands before any widget sees them,
-// whichever window has the focus, also while the panel is hidden; Alt with a
-// letter does nothing anywhere. While a modal dialog runs, or while
-// suspended, keys pass untouched.
-class AcceleratorFilter : public QObject {
+// also while the panel is hidden; Alt with a letter does nothing anywhere.
+class AcceleratorFilter : public KeyCommandFilter {
  public:
   explicit AcceleratorFilter(std::function<void(GadgetId)> dispatch);
-  void setSuspended(bool suspended) { suspended_ = suspended; }
 
  protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
+  std::function<void()> commandOf(const QObject* receiver, const QKeyEvent& key) override;
 
  private:
   std::function<void(GadgetId)> dispatch_;
-  bool suspended_ = false;
 };
 
 }  // namespace orvalis
