@@ -96,6 +96,17 @@ class FieldEditingTest : public QObject, test::ProgramFixture {
 
   void undoingEveryEditGivesTheStartAndRedoingTheEnd() {
     using Action = std::function<void(FieldEditingTest&)>;
+    // A key, on a selection when one is given.
+    const auto keys = [](int key, Qt::KeyboardModifiers modifiers,
+                         std::optional<CellRect> selection = std::nullopt) -> Action {
+      return [=](FieldEditingTest& t) {
+        if (selection) {
+          t.select(*selection);
+        }
+        t.key(key, modifiers);
+      };
+    };
+    const CellRect part{20, 20, 9, 6};
     const std::vector<std::pair<const char*, Action>> actions = {
         {"stroke",
          [](FieldEditingTest& t) {
@@ -107,47 +118,23 @@ class FieldEditingTest : public QObject, test::ProgramFixture {
          [](FieldEditingTest& t) {
            QTest::mouseClick(&t.view(), Qt::RightButton, {}, t.inside(3, 2));
          }},
-        {"Schritt", [](FieldEditingTest& t) { t.key(Qt::Key_Tab, Qt::ControlModifier); }},
-        {"Zurück", [](FieldEditingTest& t) { t.key(Qt::Key_Z, Qt::ControlModifier); }},
-        {"Leeren", [](FieldEditingTest& t) { t.key(Qt::Key_L, Qt::ControlModifier); }},
-        {"Zufall", [](FieldEditingTest& t) { t.key(Qt::Key_F, Qt::ControlModifier); }},
-        {"shift",
-         [](FieldEditingTest& t) { t.key(Qt::Key_6, Qt::ControlModifier | Qt::KeypadModifier); }},
+        {"Schritt", keys(Qt::Key_Tab, Qt::ControlModifier)},
+        {"Zurück", keys(Qt::Key_Z, Qt::ControlModifier)},
+        {"Leeren", keys(Qt::Key_L, Qt::ControlModifier)},
+        {"Zufall", keys(Qt::Key_F, Qt::ControlModifier)},
+        {"shift", keys(Qt::Key_6, Qt::ControlModifier | Qt::KeypadModifier)},
         {"size",
          [](FieldEditingTest& t) {
            const bool wide = t.gadgets().gadgetValue(GadgetId::SizeXSpin) == 31;
            t.gadgets().setGadgetValue(GadgetId::SizeXSpin, wide ? 37 : 31);
          }},
-        {"clear selection",
-         [](FieldEditingTest& t) {
-           t.select({4, 4, 6, 5});
-           t.key(Qt::Key_Delete);
-         }},
-        {"cut",
-         [](FieldEditingTest& t) {
-           t.select({10, 3, 5, 7});
-           t.key(Qt::Key_X, Qt::ControlModifier);
-         }},
+        {"clear selection", keys(Qt::Key_Delete, {}, CellRect{4, 4, 6, 5})},
+        {"cut", keys(Qt::Key_X, Qt::ControlModifier, CellRect{10, 3, 5, 7})},
         {"clear outside",
-         [](FieldEditingTest& t) {
-           t.select({1, 1, 20, 20});
-           t.key(Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
-         }},
-        {"random fill",
-         [](FieldEditingTest& t) {
-           t.select({20, 20, 9, 6});
-           t.key(Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
-         }},
-        {"flip",
-         [](FieldEditingTest& t) {
-           t.select({20, 20, 9, 6});
-           t.key(Qt::Key_X);
-         }},
-        {"rotate",
-         [](FieldEditingTest& t) {
-           t.select({20, 20, 9, 6});
-           t.key(Qt::Key_Period);
-         }},
+         keys(Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier, CellRect{1, 1, 20, 20})},
+        {"random fill", keys(Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier, part)},
+        {"flip", keys(Qt::Key_X, {}, part)},
+        {"rotate", keys(Qt::Key_Period, {}, part)},
         {"move",
          [](FieldEditingTest& t) {
            t.select({20, 20, 9, 6});
