@@ -2,13 +2,16 @@
 #include <QTableWidget>
 #include <QTest>
 #include <array>
+#include <fstream>
 #include <functional>
 #include <vector>
 
 #include "engine/CellBlock.h"
+#include "files/FileFormats.h"
 #include "shell/editing/EditingKeys.h"
 #include "shell/editing/FieldEditing.h"
 #include "tests/shell/ProgramFixture.h"
+#include "tests/support/TempFolder.h"
 #include "tests/support/WindowPixels.h"
 #include "view/FieldView.h"
 #include "view/SelectionOverlay.h"
@@ -49,12 +52,18 @@ constexpr const char* glider = "#N Glider\nx = 3, y = 3, rule = B3/S23\nbob$2bo$
 class FieldEditingTest : public QObject, test::ProgramFixture {
   Q_OBJECT
 
+  test::TempFolder folder;
   FieldView& view() { return program->mainWindow(); }
   LifeField& field() { return program->field(); }
   FieldState state() { return stateOf(field(), visibleFieldSize(gadgets())); }
   QPoint inside(int x, int y) {
     const Cell& cell = field().cells.at(x, y);
     return {cell.pixelX + 1, cell.pixelY + 1};
+  }
+  std::string patternFile() {
+    const std::string path = folder.path("glider.rle");
+    std::ofstream(path) << glider;
+    return path;
   }
   void key(int key, Qt::KeyboardModifiers modifiers = {}) {
     QTest::keyClick(&view(), Qt::Key(key), modifiers);
@@ -142,11 +151,17 @@ class FieldEditingTest : public QObject, test::ProgramFixture {
            QTest::mouseMove(&t.view(), t.inside(12, 30));
            QTest::mouseRelease(&t.view(), Qt::LeftButton, Qt::ShiftModifier, t.inside(12, 30));
          }},
+        {"load",
+         [](FieldEditingTest& t) {
+           t.fileDialogs->choose(t.patternFile(), loadIndex(FormatId::Rle));
+           t.key(Qt::Key_D, Qt::ControlModifier);
+         }},
         {"paste",
          [](FieldEditingTest& t) {
            t.desktop->clipboard = glider;
            t.pasteAt(25, 40);
          }},
+        {"open by name", [](FieldEditingTest& t) { t.program->openFile(t.patternFile()); }},
     };
     // Every action changes the field; the last ones see the field the first
     // ones left.
