@@ -46,9 +46,9 @@ int interrupted(std::ostream& err) {
   return exitInterrupted;
 }
 
-// The run command's generations on bit planes, with the progress line, the
-// population lines and the answer of --until-stable when they are asked for;
-// the exit code when it is stopped.
+// The generations of run and of info --until-stable on bit planes, with the
+// progress line, the population lines and the answer of --until-stable when
+// they are asked for; the exit code when it is stopped.
 std::optional<int> runField(const CliArguments& arguments, Session& session,
                             std::optional<PopulationFile>& population, std::ostream* terminal,
                             const StopRequest& stop, std::ostream& out, std::ostream& err) {
@@ -75,6 +75,18 @@ std::optional<int> runField(const CliArguments& arguments, Session& session,
     }
   }
   return std::nullopt;
+}
+
+// The info lines and, with --until-stable, the line that run --until-stable
+// prints for the same file.
+int infoCommand(const CliArguments& arguments, Session& session, std::ostream* terminal,
+                const StopRequest& stop, std::ostream& out, std::ostream& err) {
+  printPatternInfo(out, session.settings, session.field.cells);
+  if (!arguments.untilStable) {
+    return exitSuccess;
+  }
+  std::optional<PopulationFile> noPopulation;
+  return runField(arguments, session, noPopulation, terminal, stop, out, err).value_or(exitSuccess);
 }
 
 // Writes the session's field to the output file unless the command was
@@ -185,11 +197,11 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   if (const auto problem = loadPattern(arguments.input, session.settings, session.field)) {
     return fail(err, arguments.input, *problem);
   }
+  std::ostream* terminal = errIsTerminal ? &err : nullptr;
   if (arguments.command == CliCommand::Info) {
-    printPatternInfo(out, session.settings, session.field.cells);
-    return exitSuccess;
+    return infoCommand(arguments, session, terminal, stop, out, err);
   }
-  return writeOutput(arguments, session, errIsTerminal ? &err : nullptr, stop, out, err);
+  return writeOutput(arguments, session, terminal, stop, out, err);
 }
 
 }  // namespace orvalis::cli

@@ -143,7 +143,7 @@ class Parser {
         return std::string("--delay needs a number of milliseconds from 1 to 655350");
       }
       result_.delayMs = static_cast<int>(*delay);
-    } else if (named(arg, "--generations") && steps()) {
+    } else if (named(arg, "--generations") && runs()) {
       const auto text = value(arg, "--generations");
       const auto generations = text ? wholeNumber(*text, 0, maxGenerations) : std::nullopt;
       if (!generations) {
@@ -157,7 +157,7 @@ class Parser {
         return std::string("--population needs a file name");
       }
       result_.populationPath = *text;
-    } else if (arg == "--until-stable" && result_.command == CliCommand::Run) {
+    } else if (arg == "--until-stable" && searchesRepeats()) {
       result_.untilStable = true;
     } else {
       return "unknown option '" + arg + "'";
@@ -170,6 +170,11 @@ class Parser {
   }
   bool steps() const {
     return result_.command == CliCommand::Run || result_.command == CliCommand::Animate;
+  }
+  // info runs the field only to answer --until-stable.
+  bool runs() const { return steps() || result_.command == CliCommand::Info; }
+  bool searchesRepeats() const {
+    return result_.command == CliCommand::Run || result_.command == CliCommand::Info;
   }
 
   // What the output file's name must end in, or nothing when that is wrong.
@@ -206,6 +211,9 @@ class Parser {
     }
     if (steps() && !generationsGiven_) {
       return std::string("run and animate need --generations N");
+    }
+    if (result_.command == CliCommand::Info && result_.untilStable != generationsGiven_) {
+      return std::string("info takes --until-stable and --generations N together");
     }
     if (result_.gridLines && result_.cellSize == 1) {
       return std::string("--grid needs a --cell-size of at least 2");
@@ -254,7 +262,7 @@ std::string usageText() {
          "  orvalis-cli render IN OUT.png [--cell-size N] [--grid] [--preview]\n"
          "  orvalis-cli animate IN OUT.gif --generations N [--cell-size N] [--grid]\n"
          "                                 [--delay MS]\n"
-         "  orvalis-cli info IN [picture options]\n"
+         "  orvalis-cli info IN [--until-stable --generations N] [picture options]\n"
          "\n"
          "IN, and OUT of convert and run, are read and written by their extension, in\n"
          "any case, as these file types:\n" +
@@ -266,7 +274,8 @@ std::string usageText() {
          "the darker ones live. run advances N generations with\n"
          "the file's settings; --population writes the living and static cells of every\n"
          "generation as CSV, --until-stable ends the run at the first field that repeats\n"
-         "an earlier one.\n"
+         "an earlier one. info --until-stable adds the line that run --until-stable\n"
+         "prints for IN.\n"
          "\n"
          "RLE and plaintext are the Life community's formats (Conway's rule only). A\n"
          "pattern without Golly's bounded grid (rule suffix :Tc,r torus or :Pc,r plane)\n"

@@ -24,15 +24,15 @@ struct CliArguments {
   std::optional<int> threshold;
   bool invert = false;
   std::optional<FieldSize> size;
-  long long generations = 0;  // run and animate
+  long long generations = 0;  // run, animate and info --until-stable
   // How render and animate draw the field.
   int cellSize = defaultPictureCellSize;
   bool gridLines = false;
   bool preview = false;        // render only
   std::optional<int> delayMs;  // animate only; the file's interval otherwise
-  // run only: where the population of every generation goes, and whether
-  // the run ends at the first repeated field.
+  // run only: where the population of every generation goes.
   std::optional<std::string> populationPath;
+  // run and info: whether the run ends at the first repeated field.
   bool untilStable = false;
 };
 

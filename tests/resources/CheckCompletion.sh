@@ -61,7 +61,7 @@ expect "orvalis-cli run a.lxm b.lxm --population " "d.csv sub"
 expect "orvalis-cli run a.lxm b.lxm --population=" "d.csv sub"
 expect "orvalis-cli animate a.lxm b.gif --delay " ""
 expect "orvalis-cli convert a.lxm b.rle " "$picture_options"
-expect "orvalis-cli info a.lxm " "$picture_options"
+expect "orvalis-cli info a.lxm " "--generations $picture_options --until-stable"
 expect "orvalis-cli run --u" "--until-stable"
 expect "orvalis-cli bogus " ""
 

@@ -373,6 +373,41 @@ TEST(OrvalisCli, UntilStableStopsAtTheFirstRepeatedField) {
   EXPECT_EQ(folder.entries(), before);
 }
 
+// info --until-stable prints the info lines and then what run --until-stable
+// answers for the same file.
+TEST(OrvalisCli, InfoUntilStableAnswersAsRunDoes) {
+  const test::TempFolder folder;
+  std::mt19937 random(23);
+  struct Case {
+    std::string start;
+    const char* generations;
+    std::string answer;  // a soup's: whatever run answers
+  };
+  const std::vector<Case> cases{
+      {folder.write("blinker.lif", lifeFile(5, 5, true, {{1, 2}, {2, 2}, {3, 2}})), "100",
+       "stabil nach 2 Generationen, Periode 2\n"},
+      {folder.write("block.lif", lifeFile(6, 6, false, {{1, 1}, {2, 1}, {1, 2}, {2, 2}})), "100",
+       "stabil nach 1 Generationen, Periode 1\n"},
+      {gliderOnTorus(folder, true, 6), "100", "stabil nach 24 Generationen, Periode 24\n"},
+      {gliderOnTorus(folder, true, 6), "23", "keine Wiederholung nach 23 Generationen\n"},
+      {folder.write("suppe1.lif", randomLifeFile(10, 10, false, random)), "3000", ""},
+      {folder.write("suppe2.lif", randomLifeFile(8, 8, true, random)), "3000", ""},
+      {folder.write("suppe3.lif", randomLifeFile(20, 20, true, random)), "3000", ""},
+  };
+  for (const Case& c : cases) {
+    const CliRun run = cli(
+        {"run", c.start, folder.path("aus.lif"), "--generations", c.generations, "--until-stable"});
+    const CliRun info = cli({"info", c.start, "--generations", c.generations, "--until-stable"});
+    EXPECT_EQ(info.code, exitSuccess) << c.start;
+    EXPECT_EQ(info.out, cli({"info", c.start}).out + run.out) << c.start;
+    if (c.answer.empty()) {
+      EXPECT_NE(run.out.find(" Generationen"), std::string::npos) << c.start;
+    } else {
+      EXPECT_EQ(run.out, c.answer) << c.start;
+    }
+  }
+}
+
 TEST(OrvalisCli, PicturesBecomeFieldsOfTheGivenSize) {
   const test::TempFolder folder;
   const std::string png =
@@ -485,6 +520,8 @@ TEST(OrvalisCli, WrongArgumentsGiveTheUsage) {
            {"run", "a.lxm", "b.lif", "--generations", "1", "--population"},
            {"convert", "a.lxm", "b.lif", "--until-stable"},
            {"info", "a.lxm", "--bunt"},
+           {"info", "a.lxm", "--until-stable"},
+           {"info", "a.lxm", "--generations", "5"},
            {"render", "a.lxm", "b.gif"},
            {"render", "a.lxm", "b.png", "--cell-size", "65"},
            {"render", "a.lxm", "b.png", "--cell-size", "0"},
