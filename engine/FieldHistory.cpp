@@ -54,6 +54,11 @@ std::uint8_t* writeChange(std::uint8_t* out, int distance, std::uint32_t differe
   return out;
 }
 
+// Alive (1) or Static (2) in the state byte of a packed cell.
+int livingBit(std::uint32_t packedCell) {
+  return static_cast<int>(((packedCell & 0xFF) - 1) < 2);
+}
+
 template <typename Byte>
 Byte flipped(Byte value, std::uint32_t bits) {
   return static_cast<Byte>(
@@ -97,6 +102,8 @@ std::size_t FieldHistory::takeChanges(const CellGrid& grid) {
   std::uint8_t* const start = encoding_.data();
   std::uint8_t* out = start;
   int previous = -1;
+  int births = 0;
+  int deaths = 0;
   for (int first = 0; first < gridCellCount; first += run) {
     std::uint32_t any = 0;
     for (int index = first; index < first + run; ++index) {
@@ -109,12 +116,18 @@ std::size_t FieldHistory::takeChanges(const CellGrid& grid) {
       const std::uint32_t now = packed(cells[index]);
       const std::uint32_t difference = now ^ shadow[index];
       if (difference != 0) {
+        const int before = livingBit(shadow[index]);
+        const int after = livingBit(now);
+        births += after & (1 - before);
+        deaths += before & (1 - after);
         shadow[index] = now;
         out = writeChange(out, index - previous, difference);
         previous = index;
       }
     }
   }
+  births_ = births;
+  deaths_ = deaths;
   return static_cast<std::size_t>(out - start);
 }
 
@@ -133,6 +146,8 @@ bool FieldHistory::record(const LifeField& field, FieldSize size, HistoryKind ki
                     kind == HistoryKind::Edit || startsRun,
                     shadowScalars_,
                     now,
+                    births_,
+                    deaths_,
                     {encoding_.begin(), encoding_.begin() + static_cast<std::ptrdiff_t>(length)}});
   bytes_ += bytesOf(steps_.back());
   position_ = steps_.size();
@@ -141,6 +156,31 @@ bool FieldHistory::record(const LifeField& field, FieldSize size, HistoryKind ki
     dropOldest();
   }
   return true;
+}
+
+void FieldHistory::runRecords(std::vector<GenerationRecord>& out) const {
+  out.clear();
+  const auto advances = [](const Step& step) {
+    return step.after.generation == step.before.generation + 1;
+  };
+  const auto restarts = [&](const Step& step) {
+    return step.after.generation == 0 ||
+           (step.after.generation != step.before.generation && !advances(step));
+  };
+  std::size_t first = position_;
+  while (first > 0 && !restarts(steps_[first - 1])) {
+    --first;
+  }
+  const Scalars& start = first > 0        ? steps_[first - 1].after
+                         : steps_.empty() ? shadowScalars_
+                                          : steps_.front().before;
+  out.push_back({start.generation, start.population, 0, 0});
+  for (std::size_t i = first; i < position_; ++i) {
+    const Step& step = steps_[i];
+    if (advances(step)) {
+      out.push_back({step.after.generation, step.after.population, step.births, step.deaths});
+    }
+  }
 }
 
 void FieldHistory::dropOldest() {

@@ -17,6 +17,16 @@ enum class HistoryKind { Edit, Generation };
 // The default bound of a history's steps: 64 MB.
 inline constexpr std::size_t historyByteLimit = std::size_t{64} << 20;
 
+// One generation of a run: the cells that count as living, and those that
+// began or stopped counting in the step to it.
+struct GenerationRecord {
+  long long generation = 0;
+  int population = 0;
+  int births = 0;
+  int deaths = 0;
+  friend bool operator==(const GenerationRecord&, const GenerationRecord&) = default;
+};
+
 // Undo, redo and step back for the whole 500 x 500 grid (state, remembered
 // state and mark of every cell) with the field's size, generation counts,
 // population and edit flag. A step keeps only what changed against the step
@@ -59,6 +69,13 @@ class FieldHistory {
     return position_ > 0 && steps_[position_ - 1].kind == HistoryKind::Generation;
   }
 
+  // The generations of the run the field shows, oldest first: from the
+  // latest restart of the count (or jump of it) or the oldest step kept,
+  // through the done steps that advanced the generation by one. The first
+  // has no births or deaths. Edits between them keep the count going; the
+  // next generation shows their change of population.
+  void runRecords(std::vector<GenerationRecord>& out) const;
+
   // Steps held (done and undone), and the bytes they take.
   std::size_t stepCount() const { return steps_.size(); }
   std::size_t byteCount() const { return bytes_; }
@@ -78,6 +95,10 @@ class FieldHistory {
     bool startsGroup = true;
     Scalars before;
     Scalars after;
+    // Cells that count as living afterwards and did not before, and the
+    // reverse.
+    int births = 0;
+    int deaths = 0;
     // The changed cells in grid order, each as one variable-length number:
     // the index distance to the previous changed cell above five low bits
     // that hold the exclusive-or of state and mark when it is that small (a
@@ -92,7 +113,8 @@ class FieldHistory {
   static Scalars scalarsOf(const LifeField& field, FieldSize size);
   static std::size_t bytesOf(const Step& step) { return step.changes.size() + sizeof(Step); }
   // Encodes the cells that differ from the shadow into `encoding_` and takes
-  // them into the shadow; returns the length of the encoding.
+  // them into the shadow, counting births and deaths; returns the length of
+  // the encoding.
   std::size_t takeChanges(const CellGrid& grid);
   // Applies the step's changes to the field and the shadow alike, and sets
   // both to the counts after (forward) or before the step.
@@ -106,6 +128,8 @@ class FieldHistory {
   std::deque<Step> steps_;
   std::size_t position_ = 0;  // steps before it are done, from it on undone
   std::size_t bytes_ = 0;
+  int births_ = 0;  // of the last encoding
+  int deaths_ = 0;
 };
 
 }  // namespace orvalis

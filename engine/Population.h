@@ -10,6 +10,8 @@ inline bool countsAsLiving(CellState state) {
 }
 
 int countPopulation(const CellGrid& grid, FieldSize size);
+// The Static cells of the visible field, which no generation changes.
+int countStatic(const CellGrid& grid, FieldSize size);
 
 // A new start of the count (a load, "Leeren", "Zufall", a new size): the
 // generation and the remembered field's become 0, the cells are counted.

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/CellBlock.h"
@@ -267,6 +268,92 @@ TEST(FieldHistory, AChangeNobodyRecordedIsRecordedAsAnEditFirst) {
     while (s.history.redo(s.field, s.size)) {
     }
     EXPECT_EQ(differenceBetween(changed, s.snapshot()), "");
+  }
+}
+
+// The run as kept by hand: each generation's living cells, and the cells
+// that began or stopped living, by comparing the fields.
+struct HandRecord {
+  std::vector<GenerationRecord> records;
+  std::vector<bool> living;
+
+  void restart(const LifeField& field, FieldSize size) {
+    living = livingOf(field);
+    records = {{field.generation, countPopulation(field.cells, size), 0, 0}};
+  }
+  void add(const LifeField& field, FieldSize size) {
+    // A first step after a fill only judges the cells: no generation.
+    if (field.generation == records.back().generation) {
+      return;
+    }
+    const std::vector<bool> now = livingOf(field);
+    GenerationRecord record{field.generation, countPopulation(field.cells, size), 0, 0};
+    for (std::size_t i = 0; i < now.size(); ++i) {
+      record.births += now[i] && !living[i];
+      record.deaths += living[i] && !now[i];
+    }
+    records.push_back(record);
+    living = now;
+  }
+  static std::vector<bool> livingOf(const LifeField& field) {
+    std::vector<bool> living(gridCellCount);
+    for (int i = 0; i < gridCellCount; ++i) {
+      living[i] = countsAsLiving(field.cells.column(0)[i].state);
+    }
+    return living;
+  }
+};
+
+TEST(FieldHistory, RunRecordsFollowTheGenerationsOfTheRunShown) {
+  struct Case {
+    const char* name;
+    void (*start)(Session&);
+  };
+  for (const Case& c :
+       {Case{"soup", [](Session&) {}},
+        Case{"glider", [](Session& s) {
+               clearAll(s.field.cells);
+               for (auto [x, y] : {std::pair{1, 0}, {2, 1}, {0, 2}, {1, 2}, {2, 2}}) {
+                 s.field.cells.at(x, y).state = CellState::Alive;
+               }
+               restartGenerations(s.field, s.size);
+               s.recordEdit();
+             }}}) {
+    SCOPED_TRACE(c.name);
+    Session s(3);
+    c.start(s);
+    HandRecord hand;
+    hand.restart(s.field, s.size);
+    std::vector<GenerationRecord> records;
+    const auto advance = [&](int generations) {
+      for (int i = 0; i < generations; ++i) {
+        s.run(1, true);
+        hand.add(s.field, s.size);
+      }
+    };
+    advance(6);
+    startEditing(s.field, s.size);
+    editCell(s.field, 10, 10, CellState::Static);
+    editCell(s.field, 11, 10, CellState::Alive);
+    s.field.population = countPopulation(s.field.cells, s.size);
+    s.recordEdit();
+    // Births and deaths are those of the generations alone.
+    hand.living = HandRecord::livingOf(s.field);
+    advance(4);
+    ASSERT_TRUE(s.history.stepBack(s.field, s.size));
+    hand.records.pop_back();
+    hand.living = HandRecord::livingOf(s.field);
+    advance(3);
+    s.history.runRecords(records);
+    EXPECT_EQ(records, hand.records);
+
+    randomFill(s.field, s.size, 30, s.random);
+    s.recordEdit();
+    hand.restart(s.field, s.size);
+    advance(2);
+    s.history.runRecords(records);
+    EXPECT_EQ(records, hand.records);
+    EXPECT_EQ(records.front().generation, 0);
   }
 }
 
