@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstring>
 
+#include "engine/Population.h"
+
 namespace orvalis {
 namespace {
 
@@ -59,6 +61,10 @@ int livingBit(std::uint32_t packedCell) {
   return static_cast<int>(((packedCell & 0xFF) - 1) < 2);
 }
 
+bool isStatic(std::uint32_t packedCell) {
+  return (packedCell & 0xFF) == static_cast<std::uint32_t>(CellState::Static);
+}
+
 template <typename Byte>
 Byte flipped(Byte value, std::uint32_t bits) {
   return static_cast<Byte>(
@@ -79,8 +85,16 @@ std::uint32_t FieldHistory::packed(const Cell& cell) {
   return word & 0x00FFFFFF;
 }
 
-FieldHistory::Scalars FieldHistory::scalarsOf(const LifeField& field, FieldSize size) {
-  return {size.clamped(), field.generation, field.rememberedGeneration, field.population,
+// No generation changes a static cell, so a run counts them once.
+FieldHistory::Scalars FieldHistory::scalarsOf(const LifeField& field, FieldSize size,
+                                              bool recount) const {
+  const FieldSize clamped = size.clamped();
+  const bool again = recount || clamped != shadowScalars_.size;
+  return {clamped,
+          field.generation,
+          field.rememberedGeneration,
+          field.population,
+          again ? countStatic(field.cells, clamped) : shadowScalars_.staticCells,
           field.fieldEdited};
 }
 
@@ -89,7 +103,7 @@ void FieldHistory::reset(const LifeField& field, FieldSize size) {
   position_ = 0;
   bytes_ = 0;
   takeChanges(field.cells);
-  shadowScalars_ = scalarsOf(field, size);
+  shadowScalars_ = scalarsOf(field, size, true);
 }
 
 // The grid is one array in index order, so the whole of it is one loop. Most
@@ -104,6 +118,7 @@ std::size_t FieldHistory::takeChanges(const CellGrid& grid) {
   int previous = -1;
   int births = 0;
   int deaths = 0;
+  bool staticTouched = false;
   for (int first = 0; first < gridCellCount; first += run) {
     std::uint32_t any = 0;
     for (int index = first; index < first + run; ++index) {
@@ -120,6 +135,7 @@ std::size_t FieldHistory::takeChanges(const CellGrid& grid) {
         const int after = livingBit(now);
         births += after & (1 - before);
         deaths += before & (1 - after);
+        staticTouched = staticTouched || isStatic(now) != isStatic(shadow[index]);
         shadow[index] = now;
         out = writeChange(out, index - previous, difference);
         previous = index;
@@ -128,13 +144,14 @@ std::size_t FieldHistory::takeChanges(const CellGrid& grid) {
   }
   births_ = births;
   deaths_ = deaths;
+  staticTouched_ = staticTouched;
   return static_cast<std::size_t>(out - start);
 }
 
 bool FieldHistory::record(const LifeField& field, FieldSize size, HistoryKind kind,
                           bool startsRun) {
-  const Scalars now = scalarsOf(field, size);
   const std::size_t length = takeChanges(field.cells);
+  const Scalars now = scalarsOf(field, size, staticTouched_);
   if (length == 0 && now == shadowScalars_) {
     return false;
   }
@@ -174,11 +191,12 @@ void FieldHistory::runRecords(std::vector<GenerationRecord>& out) const {
   const Scalars& start = first > 0        ? steps_[first - 1].after
                          : steps_.empty() ? shadowScalars_
                                           : steps_.front().before;
-  out.push_back({start.generation, start.population, 0, 0});
+  out.push_back({start.generation, start.population, start.staticCells, 0, 0});
   for (std::size_t i = first; i < position_; ++i) {
     const Step& step = steps_[i];
     if (advances(step)) {
-      out.push_back({step.after.generation, step.after.population, step.births, step.deaths});
+      out.push_back({step.after.generation, step.after.population, step.after.staticCells,
+                     step.births, step.deaths});
     }
   }
 }

@@ -17,11 +17,12 @@ enum class HistoryKind { Edit, Generation };
 // The default bound of a history's steps: 64 MB.
 inline constexpr std::size_t historyByteLimit = std::size_t{64} << 20;
 
-// One generation of a run: the cells that count as living, and those that
-// began or stopped counting in the step to it.
+// One generation of a run: the cells that count as living, the static ones
+// among them, and the cells that began or stopped counting in the step to it.
 struct GenerationRecord {
   long long generation = 0;
   int population = 0;
+  int staticCells = 0;
   int births = 0;
   int deaths = 0;
   friend bool operator==(const GenerationRecord&, const GenerationRecord&) = default;
@@ -87,6 +88,7 @@ class FieldHistory {
     long long generation = 0;
     long long rememberedGeneration = 0;
     int population = 0;
+    int staticCells = 0;  // of the visible field, counted again only when a change touches them
     bool fieldEdited = false;
     friend bool operator==(const Scalars&, const Scalars&) = default;
   };
@@ -110,11 +112,13 @@ class FieldHistory {
 
   // Cell (state, remembered, mark) packed into one number.
   static std::uint32_t packed(const Cell& cell);
-  static Scalars scalarsOf(const LifeField& field, FieldSize size);
+  // The counts of `field` now; the static cells are counted again only when
+  // `recount`.
+  Scalars scalarsOf(const LifeField& field, FieldSize size, bool recount) const;
   static std::size_t bytesOf(const Step& step) { return step.changes.size() + sizeof(Step); }
   // Encodes the cells that differ from the shadow into `encoding_` and takes
-  // them into the shadow, counting births and deaths; returns the length of
-  // the encoding.
+  // them into the shadow, counting births and deaths and noting a change of
+  // a static cell; returns the length of the encoding.
   std::size_t takeChanges(const CellGrid& grid);
   // Applies the step's changes to the field and the shadow alike, and sets
   // both to the counts after (forward) or before the step.
@@ -130,6 +134,7 @@ class FieldHistory {
   std::size_t bytes_ = 0;
   int births_ = 0;  // of the last encoding
   int deaths_ = 0;
+  bool staticTouched_ = false;
 };
 
 }  // namespace orvalis

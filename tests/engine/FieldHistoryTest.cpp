@@ -271,15 +271,15 @@ TEST(FieldHistory, AChangeNobodyRecordedIsRecordedAsAnEditFirst) {
   }
 }
 
-// The run as kept by hand: each generation's living cells, and the cells
-// that began or stopped living, by comparing the fields.
+// The run as kept by hand: each generation's living and static cells, and
+// the cells that began or stopped living, by comparing the fields.
 struct HandRecord {
   std::vector<GenerationRecord> records;
   std::vector<bool> living;
 
   void restart(const LifeField& field, FieldSize size) {
     living = livingOf(field);
-    records = {{field.generation, countPopulation(field.cells, size), 0, 0}};
+    records = {countedRecord(field, size)};
   }
   void add(const LifeField& field, FieldSize size) {
     // A first step after a fill only judges the cells: no generation.
@@ -287,13 +287,16 @@ struct HandRecord {
       return;
     }
     const std::vector<bool> now = livingOf(field);
-    GenerationRecord record{field.generation, countPopulation(field.cells, size), 0, 0};
+    GenerationRecord record = countedRecord(field, size);
     for (std::size_t i = 0; i < now.size(); ++i) {
       record.births += now[i] && !living[i];
       record.deaths += living[i] && !now[i];
     }
     records.push_back(record);
     living = now;
+  }
+  static GenerationRecord countedRecord(const LifeField& field, FieldSize size) {
+    return {field.generation, countPopulation(field.cells, size), countStatic(field.cells, size)};
   }
   static std::vector<bool> livingOf(const LifeField& field) {
     std::vector<bool> living(gridCellCount);
