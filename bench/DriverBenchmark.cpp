@@ -3,11 +3,15 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QEventLoop>
+#include <QPainter>
 #include <QTimer>
 
+#include "engine/FieldCommands.h"
+#include "engine/FieldHistory.h"
 #include "shell/driver/SimulationDriver.h"
 #include "shell/editing/FieldEditing.h"
 #include "shell/panel/ControlPanel.h"
+#include "shell/population/PopulationGraph.h"
 #include "shell/startup/Program.h"
 #include "tests/support/FakeMessageBoxes.h"
 #include "tests/support/GenerationReplay.h"
@@ -84,6 +88,45 @@ BENCHMARK(BM_RunningAtTenMilliseconds)
     ->Iterations(1)
     ->Unit(benchmark::kSecond)
     ->UseRealTime();
+
+// The history of 10,000 generations of a 200 x 200 torus, half of it alive
+// at the start, as the program records a run.
+const FieldHistory& tenThousandGenerations() {
+  static const FieldHistory history = [] {
+    constexpr StepSettings torus{{200, 200}, true};
+    auto field = std::make_unique<LifeField>();
+    Random random(42);
+    randomFill(*field, torus.size, 50, random);
+    FieldHistory recorded;
+    recorded.reset(*field, torus.size);
+    for (int call = 0; call <= 10000; ++call) {
+      advanceGeneration(*field, torus, nullptr);
+      recorded.record(*field, torus.size, HistoryKind::Generation, call == 0);
+    }
+    return recorded;
+  }();
+  return history;
+}
+
+// The population window's graph of that run in its default size, painted
+// alone, and with the records read from the history first as every refresh
+// does.
+void BM_PopulationGraph(benchmark::State& state) {
+  const bool readsHistory = state.range(0) != 0;
+  const FieldHistory& history = tenThousandGenerations();
+  std::vector<GenerationRecord> records;
+  history.runRecords(records);
+  QImage image(520, 260, QImage::Format_RGB32);
+  for (auto _ : state) {
+    if (readsHistory) {
+      history.runRecords(records);
+    }
+    QPainter painter(&image);
+    drawPopulationGraph(painter, image.rect(), records);
+  }
+  state.counters["records"] = static_cast<double>(records.size());
+}
+BENCHMARK(BM_PopulationGraph)->ArgName("runRecords")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace orvalis

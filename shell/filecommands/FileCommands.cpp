@@ -1,7 +1,6 @@
 #include "shell/filecommands/FileCommands.h"
 
 #include <QApplication>
-#include <filesystem>
 #include <optional>
 
 #include "files/DocumentApply.h"
@@ -12,6 +11,7 @@
 #include "files/pattern/ExportedPattern.h"
 #include "files/picture/PngWriter.h"
 #include "shell/filecommands/FilePaths.h"
+#include "shell/filecommands/ReplaceConsent.h"
 #include "shell/panel/GadgetLayer.h"
 #include "view/FieldImage.h"
 #include "view/FieldView.h"
@@ -27,18 +27,6 @@ std::vector<platform::FileFilter> dialogFilters(const std::vector<const FileForm
     filters.push_back({format->label, format->dialogPatterns});
   }
   return filters;
-}
-
-UserMessage overwriteQuestion() {
-  return {"Datei existiert bereits, überschreiben?", "Life", MessageIcon::Question,
-          MessageButtons::YesNo};
-}
-
-// Anything at the path counts, a folder or a dangling link too: the user
-// hears of it before a save tries to replace it.
-bool somethingExistsAt(const std::string& path) {
-  std::error_code error;
-  return std::filesystem::exists(std::filesystem::symlink_status(path, error));
 }
 
 // The path under which `format` is saved: another format's extension gives
@@ -91,7 +79,7 @@ void FileCommands::saveCommand() {
       tell(fixedCellsQuestion()) != MessageAnswer::Yes) {
     return;
   }
-  if (somethingExistsAt(lastFilePath_) && tell(overwriteQuestion()) != MessageAnswer::Yes) {
+  if (!mayReplace(lastFilePath_, messages_, QApplication::activeWindow())) {
     return;
   }
   if (!format.write) {
