@@ -1,7 +1,10 @@
 #include <benchmark/benchmark.h>
 
+#include <chrono>
+
 #include "engine/FieldCommands.h"
 #include "engine/GenerationStep.h"
+#include "engine/RepeatWatch.h"
 
 namespace orvalis {
 namespace {
@@ -41,6 +44,40 @@ void BM_GenerationStepWithInvalidations(benchmark::State& state) {
   benchmark::DoNotOptimize(sink.count);
 }
 BENCHMARK(BM_GenerationStepWithInvalidations)->Unit(benchmark::kMicrosecond);
+
+// Watching a run for its repeat, timed alone, and its share of the
+// generation step it follows, both on the same generations of a soup.
+void BM_RepeatWatchFollow(benchmark::State& state) {
+  using Clock = std::chrono::steady_clock;
+  LifeField field;
+  Random random(42);
+  randomFill(field, fullField, 50, random);
+  field.fieldEdited = true;
+  const StepSettings settings{fullField, state.range(0) != 0};
+  RepeatWatch watch;
+  advanceGeneration(field, settings, nullptr);
+  watch.follow(field, settings);
+  Clock::duration stepping{};
+  Clock::duration watching{};
+  for (auto _ : state) {
+    const auto start = Clock::now();
+    advanceGeneration(field, settings, nullptr);
+    const auto stepped = Clock::now();
+    benchmark::DoNotOptimize(watch.follow(field, settings));
+    const auto watched = Clock::now();
+    stepping += stepped - start;
+    watching += watched - stepped;
+    state.SetIterationTime(std::chrono::duration<double>(watched - stepped).count());
+  }
+  state.counters["percentOfStep"] =
+      100.0 * static_cast<double>(watching.count()) / static_cast<double>(stepping.count());
+}
+BENCHMARK(BM_RepeatWatchFollow)
+    ->ArgName("wrap")
+    ->Arg(1)
+    ->Arg(0)
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond);
 
 void BM_RandomFill(benchmark::State& state) {
   LifeField field;

@@ -98,11 +98,11 @@ inline void setBit(std::vector<std::uint64_t>& plane, std::size_t word, int bit)
 
 // The state the stepping protocol's first call starts from: its apply phase
 // carries out the marks unless the field was edited.
-std::int8_t startState(const Cell& cell, bool edited) {
-  if (!edited && cell.pending == PendingMark::Birth) {
+std::int8_t startState(const Cell& cell, bool applyMarks) {
+  if (applyMarks && cell.pending == PendingMark::Birth) {
     return static_cast<std::int8_t>(CellState::Alive);
   }
-  if (!edited && cell.pending == PendingMark::Die) {
+  if (applyMarks && cell.pending == PendingMark::Die) {
     return static_cast<std::int8_t>(CellState::Dead);
   }
   return static_cast<std::int8_t>(cell.state);
@@ -110,7 +110,7 @@ std::int8_t startState(const Cell& cell, bool edited) {
 
 }  // namespace
 
-BitField::BitField(const LifeField& field, const StepSettings& settings)
+BitField::BitField(const LifeField& field, const StepSettings& settings, bool applyMarks)
     : size_(settings.size.clamped()),
       wrapEdges_(settings.wrapEdges),
       stride_(static_cast<std::size_t>((size_.columns + 2 + wordBits - 1) / wordBits)) {
@@ -120,7 +120,7 @@ BitField::BitField(const LifeField& field, const StepSettings& settings)
   }
   for (int x = 0; x < size_.columns; ++x) {
     for (int y = 0; y < size_.rows; ++y) {
-      const std::int8_t state = startState(field.cells.at(x, y), field.fieldEdited);
+      const std::int8_t state = startState(field.cells.at(x, y), applyMarks);
       const std::size_t row = wordAt(y + 1);
       if (state == static_cast<std::int8_t>(CellState::Static)) {
         setBit(static_, row, x + 1);

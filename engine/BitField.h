@@ -24,7 +24,14 @@ class BitField {
   // its visible states, with the pending marks applied unless the field was
   // edited since its last step. As every operation keeps it, cells in state
   // 2 or more carry no Birth or Die.
-  BitField(const LifeField& field, const StepSettings& settings);
+  BitField(const LifeField& field, const StepSettings& settings)
+      : BitField(field, settings, !field.fieldEdited) {}
+
+  // The generation the field shows: its visible states, the marks of the
+  // coming generation left aside.
+  static BitField shownGeneration(const LifeField& field, const StepSettings& settings) {
+    return BitField(field, settings, false);
+  }
 
   // One generation.
   void step();
@@ -48,6 +55,8 @@ class BitField {
 
  private:
   using Words = std::vector<std::uint64_t>;
+
+  BitField(const LifeField& field, const StepSettings& settings, bool applyMarks);
 
   std::size_t wordAt(int row) const { return 1 + static_cast<std::size_t>(row) * stride_; }
   void fillEdges(Words& plane) const;

@@ -11,4 +11,8 @@ FieldSize visibleFieldSize(GadgetAccess& gadgets) {
   return {static_cast<int>(columns), static_cast<int>(rows)};
 }
 
+StepSettings fieldStepSettings(GadgetAccess& gadgets) {
+  return {visibleFieldSize(gadgets), gadgets.gadgetValue(GadgetId::InfiniteCheck) != 0};
+}
+
 }  // namespace orvalis

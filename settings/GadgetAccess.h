@@ -3,6 +3,7 @@
 #include <string>
 
 #include "engine/CellGrid.h"
+#include "engine/GenerationStep.h"
 #include "settings/GadgetId.h"
 
 namespace orvalis {
@@ -24,5 +25,9 @@ class GadgetAccess {
 // The visible field size from "Größe X" and "Y", brought into 1..500 so
 // that no loop over it can leave the grid, whatever the gadgets report.
 FieldSize visibleFieldSize(GadgetAccess& gadgets);
+
+// The settings a generation step of the visible field takes now: its size
+// and whether "&Infinit" wraps its edges.
+StepSettings fieldStepSettings(GadgetAccess& gadgets);
 
 }  // namespace orvalis

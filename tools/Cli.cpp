@@ -61,7 +61,7 @@ std::optional<int> runField(const CliArguments& arguments, Session& session,
     return true;
   };
   const RunOutcome outcome =
-      runHeadless(session.field, stepSettings(session.settings), arguments.generations,
+      runHeadless(session.field, fieldStepSettings(session.settings), arguments.generations,
                   arguments.untilStable, observer, stop);
   if (outcome.interrupted) {
     return interrupted(err);

@@ -86,7 +86,8 @@ std::optional<std::string> animateField(Session& session, const AnimationPlan& p
     progress.update(generation);
     return encoded;
   };
-  runHeadless(session.field, stepSettings(session.settings), plan.generations, false, frame, stop);
+  runHeadless(session.field, fieldStepSettings(session.settings), plan.generations, false, frame,
+              stop);
   if (stop.requested()) {
     return std::nullopt;  // stopped: the caller knows
   }

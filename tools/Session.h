@@ -19,7 +19,4 @@ struct Session {
 // applies one generation and judges the next.
 void advanceOneStep(Session& session);
 
-// The session's visible size and wrapping, as the step reads them.
-StepSettings stepSettings(SettingsRecord& settings);
-
 }  // namespace orvalis::cli

@@ -94,10 +94,7 @@ void SimulationDriver::hidePanel() {
 // Every tick and every step follow the same protocol, with the settings as
 // the panel shows them now.
 void SimulationDriver::advance() {
-  GadgetLayer& gadgets = panel_.gadgets();
-  const StepSettings settings{visibleFieldSize(gadgets),
-                              gadgets.gadgetValue(GadgetId::InfiniteCheck) != 0};
-  advanceGeneration(field_, settings, &fieldView_);
+  advanceGeneration(field_, fieldStepSettings(panel_.gadgets()), &fieldView_);
   panel_.showFieldStatus();
 }
 

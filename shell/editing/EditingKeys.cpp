@@ -39,6 +39,8 @@ constexpr EditingKey keyTable[] = {
     {Qt::Key_Y, ctrl, EditCommand::Redo, "Wiederholen"},
     {Qt::Key_Z, ctrl | shift, EditCommand::Redo, "Wiederholen"},
     {Qt::Key_Backtab, ctrl | shift, EditCommand::StepBack, "Eine Generation zurück"},
+    {Qt::Key_P, ctrl | shift, EditCommand::ShowPopulation,
+     "Populationsverlauf und Periode des Laufs zeigen"},
     {Qt::Key_F1, 0, EditCommand::Help, "Diese Übersicht der Tastenkürzel"},
 };
 

@@ -28,6 +28,7 @@ enum class EditCommand {
   Undo,
   Redo,
   StepBack,
+  ShowPopulation,
   Help,
 };
 

@@ -103,16 +103,21 @@ void FieldEditing::startHistory() {
 
 void FieldEditing::recordCommand(GadgetId id) {
   const bool generations = id == GadgetId::StepButton || id == GadgetId::ScreenButton;
-  history_.record(field_, visibleSize(), generations ? HistoryKind::Generation : HistoryKind::Edit,
-                  true);
+  record(generations ? HistoryKind::Generation : HistoryKind::Edit, true);
 }
 
 void FieldEditing::recordEdit() {
-  history_.record(field_, visibleSize(), HistoryKind::Edit);
+  record(HistoryKind::Edit, false);
 }
 
 void FieldEditing::recordGeneration(bool startsRun) {
-  history_.record(field_, visibleSize(), HistoryKind::Generation, startsRun);
+  record(HistoryKind::Generation, startsRun);
+}
+
+void FieldEditing::record(HistoryKind kind, bool startsRun) {
+  if (history_.record(field_, visibleSize(), kind, startsRun) && recordHandler_) {
+    recordHandler_(kind);
+  }
 }
 
 void FieldEditing::simulationStarted() {
@@ -240,6 +245,9 @@ void FieldEditing::travel(std::optional<FieldSize> (FieldHistory::*move)(LifeFie
     editor.setSelection(kept.isEmpty() ? std::nullopt : std::optional<CellRect>(kept));
   }
   view_.invalidateAll();
+  if (recordHandler_) {
+    recordHandler_(HistoryKind::Edit);
+  }
   panel_.showFieldStatus();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "engine/CellBlock.h"
 #include "engine/FieldHistory.h"
 #include "engine/Random.h"
@@ -37,6 +39,11 @@ class FieldEditing {
   void recordGeneration(bool startsRun);
   // The simulation starts: a floating pattern is dropped.
   void simulationStarted();
+  // Told after every change that went into the history, with its kind;
+  // undo, redo and step back are edits.
+  void setRecordHandler(std::function<void(HistoryKind)> handler) {
+    recordHandler_ = std::move(handler);
+  }
 
   const FieldHistory& history() const { return history_; }
 
@@ -53,6 +60,7 @@ class FieldEditing {
   void travel(std::optional<FieldSize> (FieldHistory::*move)(LifeField&, FieldSize));
   void showHelp();
   void fieldChanged();
+  void record(HistoryKind kind, bool startsRun);
 
   LifeField& field_;
   ControlPanel& panel_;
@@ -63,6 +71,7 @@ class FieldEditing {
   FieldHistory history_;
   PasteMode pasteMode_ = PasteMode::Or;
   ShortcutHelpWindow* help_ = nullptr;  // owned by the main window, made when first shown
+  std::function<void(HistoryKind)> recordHandler_;
 };
 
 }  // namespace orvalis

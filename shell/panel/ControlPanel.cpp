@@ -112,7 +112,12 @@ void ControlPanel::command(GadgetId id, CommandSource source) {
 }
 
 void ControlPanel::showFieldStatus() {
-  gadgets_.setGadgetText(GadgetId::StatusLine, statusLineText(field_));
+  gadgets_.setGadgetText(GadgetId::StatusLine, statusLineText(field_, repeat_));
+}
+
+void ControlPanel::showRepeat(std::optional<Repeat> repeat) {
+  repeat_ = repeat;
+  showFieldStatus();
 }
 
 // Every change reaches the view; an unchanged size again is harmless and

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <optional>
+
+#include "engine/RepeatSearch.h"
 #include "settings/GadgetAccess.h"
 #include "shell/panel/GadgetLayer.h"
 #include "shell/panel/PanelHooks.h"
@@ -26,8 +29,10 @@ class ControlPanel : public ToolWindow {
   // Runs command `id`. Numbers that no command has do nothing. The status
   // line shows the field as the command left it.
   void command(GadgetId id, CommandSource source);
-  // The field's generation and population into the status line.
+  // The field's generation and population into the status line, with the
+  // repeat of the run once one is known.
   void showFieldStatus();
+  void showRepeat(std::optional<Repeat> repeat);
 
   GadgetLayer& gadgets() { return gadgets_; }
   PanelHooks& hooks() { return hooks_; }
@@ -44,6 +49,7 @@ class ControlPanel : public ToolWindow {
   Random& random_;
   PanelHooks hooks_;
   GadgetLayer gadgets_;
+  std::optional<Repeat> repeat_;
 };
 
 }  // namespace orvalis

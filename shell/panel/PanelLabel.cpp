@@ -29,6 +29,8 @@ QAccessibleInterface* accessibleLabel(const QString& className, QObject* object)
   return nullptr;
 }
 
+constexpr int textFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic;
+
 }  // namespace
 
 PanelLabel::PanelLabel(const QString& text, QWidget* parent) : QWidget(parent), text_(text) {
@@ -44,16 +46,30 @@ void PanelLabel::setText(const QString& text) {
     return;
   }
   text_ = text;
+  showWholeTextAsToolTip();
   update();
   QAccessibleEvent changed(this, QAccessible::NameChanged);
   QAccessible::updateAccessibility(&changed);
 }
 
+bool PanelLabel::fits() const {
+  return fontMetrics().boundingRect(rect(), textFlags, text_).height() <= height();
+}
+
+void PanelLabel::showWholeTextAsToolTip() {
+  setToolTip(fits() ? QString() : spokenCaption(text_));
+}
+
+void PanelLabel::resizeEvent(QResizeEvent*) {
+  showWholeTextAsToolTip();
+}
+
 void PanelLabel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  style()->drawItemText(&painter, rect(),
-                        Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic,
-                        palette(), isEnabled(), text_, QPalette::WindowText);
+  const QString shown =
+      fits() ? text_ : fontMetrics().elidedText(text_, Qt::ElideRight, width(), textFlags);
+  style()->drawItemText(&painter, rect(), textFlags, palette(), isEnabled(), shown,
+                        QPalette::WindowText);
 }
 
 }  // namespace orvalis

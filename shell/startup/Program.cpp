@@ -20,6 +20,7 @@
 #include "shell/metadata/SourceLink.h"
 #include "shell/panel/ControlPanel.h"
 #include "shell/panel/ToolWindow.h"
+#include "shell/population/RunReport.h"
 #include "shell/startup/FileDrops.h"
 #include "view/FieldView.h"
 
@@ -90,8 +91,16 @@ Program::Program(platform::MessageBoxes& messages, platform::DesktopServices& de
   accelerators_ = std::make_unique<AcceleratorFilter>(
       [this](GadgetId id) { controlPanel_->command(id, CommandSource::Accelerator); });
   qApp->installEventFilter(accelerators_.get());
-  editingKeys_ =
-      std::make_unique<EditingKeyFilter>([this](EditCommand command) { editing_->run(command); });
+  runReport_ = std::make_unique<RunReport>(field_, *controlPanel_, editing_->history(),
+                                           *mainWindow_, fileDialogs, messages_);
+  editing_->setRecordHandler([this](HistoryKind kind) { runReport_->recorded(kind); });
+  editingKeys_ = std::make_unique<EditingKeyFilter>([this](EditCommand command) {
+    if (command == EditCommand::ShowPopulation) {
+      runReport_->showWindow();
+    } else {
+      editing_->run(command);
+    }
+  });
   qApp->installEventFilter(editingKeys_.get());
   fileCommands_ = std::make_unique<FileCommands>(field_, controlPanel_->gadgets(), *mainWindow_,
                                                  fileDialogs, messages_);

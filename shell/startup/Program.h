@@ -19,6 +19,7 @@ class FileCommands;
 class FileDropFilter;
 class EditingKeyFilter;
 class FieldEditing;
+class RunReport;
 class ToolWindow;
 
 // The whole program: the field, the three windows and the keyboard
@@ -49,6 +50,7 @@ class Program {
   SimulationDriver& driver() { return *driver_; }
   FieldEditing& editing() { return *editing_; }
   EditingKeyFilter& editingKeys() { return *editingKeys_; }
+  RunReport& runReport() { return *runReport_; }
 
  private:
   platform::MessageBoxes& messages_;
@@ -63,6 +65,7 @@ class Program {
   std::unique_ptr<FileDropFilter> fileDrops_;
   std::unique_ptr<FieldEditing> editing_;
   std::unique_ptr<EditingKeyFilter> editingKeys_;
+  std::unique_ptr<RunReport> runReport_;
 };
 
 // Start-up and the event loop, opening `file` (when not empty) once the

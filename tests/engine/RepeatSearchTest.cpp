@@ -1,5 +1,7 @@
 #include "engine/RepeatSearch.h"
 
+#include "engine/RepeatWatch.h"
+
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -122,6 +124,82 @@ TEST(RepeatSearch, FindsTheFirstRepeatOfARecordInFixedMemory) {
   for (long long generation = 0; generation <= 100; ++generation) {
     EXPECT_FALSE(stopped.check(run, generation, [] { return false; })) << generation;
     run.step();
+  }
+}
+
+// The watch follows the field's own steps, and from any generation it
+// starts at gives the repeat that the search finds on bit planes from the
+// field then shown, numbered as the field counts; after an edit or a jump of
+// the count it begins again. It takes no memory while it follows.
+TEST(RepeatWatch, GivesTheRepeatOfTheRunShownFromEveryStart) {
+  enum class Change { None, Edit, Jump };
+  struct Case {
+    FieldSize size;
+    bool wrapEdges;
+    unsigned seed;
+    long long firstGeneration;
+    Change change;  // after 7 generations of the first run
+  };
+  const std::vector<Case> cases{
+      {{16, 16}, true, 3, 0, Change::None},  {{24, 24}, false, 4, 0, Change::None},
+      {{10, 7}, true, 5, 41, Change::None},  {{70, 3}, true, 2, 0, Change::Edit},
+      {{16, 9}, false, 3, 12, Change::Edit}, {{70, 3}, true, 5, 0, Change::Jump},
+      {{16, 16}, true, 3, 3, Change::Jump},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.size.columns << " x " << c.size.rows << " seed " << c.seed
+                                    << " change " << static_cast<int>(c.change));
+    const StepSettings settings{c.size, c.wrapEdges};
+    std::unique_ptr<LifeField> field = soup(c.size, 35, c.seed);
+    field->generation = c.firstGeneration;
+    RepeatWatch watch;
+    // The first step after an edit only judges: the same generation again.
+    const auto expectedFromHere = [&] {
+      const auto found = firstRepeatOnRecord(BitField::shownGeneration(*field, settings), 3000);
+      if (!found) {
+        ADD_FAILURE() << "no repeat from generation " << field->generation;
+        return Repeat{};
+      }
+      return Repeat{field->generation + found->generation, found->period};
+    };
+    Repeat expected = expectedFromHere();
+    long long followedUntil = expected.generation + 4;
+    if (c.change != Change::None) {
+      followedUntil = field->generation + 7;
+    }
+    for (int run = 0; run < (c.change == Change::None ? 1 : 2); ++run) {
+      std::optional<long long> before;  // once the watch has begun
+      while (field->generation < followedUntil) {
+        advanceGeneration(*field, settings, nullptr);
+        const std::optional<Repeat> shown = watch.follow(*field, settings);
+        if (before) {
+          EXPECT_EQ(allocations - *before, 0);
+        }
+        before = allocations;
+        if (field->generation < expected.generation) {
+          ASSERT_FALSE(shown) << field->generation;
+        } else {
+          ASSERT_TRUE(shown) << field->generation;
+          EXPECT_EQ(shown->generation, expected.generation);
+          EXPECT_EQ(shown->period, expected.period);
+        }
+      }
+      if (c.change == Change::Edit) {
+        for (int x = 0; x < 8; ++x) {
+          field->cells.at(x, 1).state = x % 3 == 0 ? CellState::Dead : CellState::Alive;
+        }
+        field->fieldEdited = true;
+        watch.restart();
+        EXPECT_FALSE(watch.repeat());
+      } else if (c.change == Change::Jump) {
+        for (int i = 0; i < 5; ++i) {
+          advanceGeneration(*field, settings, nullptr);
+        }
+        EXPECT_FALSE(watch.follow(*field, settings));
+      }
+      expected = expectedFromHere();
+      followedUntil = expected.generation + 4;
+    }
   }
 }
 

@@ -124,7 +124,10 @@ class PanelReadingTest : public QObject, test::ProgramFixture {
     row("", "Generation 0 · 0 lebend");
     row("blinker", "Generation 0 · 3 lebend");
     row("blinker step", "Generation 0 · 3 lebend");
-    row("blinker step step tick tick", "Generation 3 · 3 lebend");
+    // Steps and ticks alike: the blinker repeats its start after two.
+    row("blinker step step tick", "Generation 2 · 3 lebend · Periode 2 ab Generation 2");
+    row("blinker step step tick tick", "Generation 3 · 3 lebend · Periode 2 ab Generation 2");
+    row("blinker step step step step erase", "Generation 3 · 2 lebend");
     row("blinker step step erase", "Generation 1 · 2 lebend");
     row("blinker step step erase zurück", "Generation 1 · 2 lebend");
     row("blinker step step merken step step step zurück", "Generation 1 · 3 lebend");
