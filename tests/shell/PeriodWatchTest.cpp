@@ -1,3 +1,4 @@
+#include <QCheckBox>
 #include <QTest>
 #include <sstream>
 #include <string>
@@ -7,6 +8,8 @@
 #include "engine/FieldCommands.h"
 #include "engine/Population.h"
 #include "shell/editing/FieldEditing.h"
+#include "shell/population/PopulationWindow.h"
+#include "shell/population/RunReport.h"
 #include "tests/shell/ProgramFixture.h"
 #include "tools/HeadlessRun.h"
 
@@ -138,6 +141,39 @@ class PeriodWatchTest : public QObject, test::ProgramFixture {
       QVERIFY2(shown.ends_with(suffix.str()), (name + ": " + shown).c_str());
       panel().command(GadgetId::StepButton, CommandSource::Control);
       QVERIFY2(statusLine().ends_with(suffix.str()), name.c_str());
+    }
+  }
+
+  // Running at 1 ms, the run stops at the generation that repeats when the
+  // population window's check box asks for it, and runs on otherwise.
+  void stopsTheRunAtTheRepeatWhenAsked() {
+    for (const bool stops : {false, true}) {
+      const Case soup = cases()[2];
+      setUp(soup);
+      const auto expected = toolsAnswer(program->field(), {soup.size, soup.wrapEdges});
+      QVERIFY(expected);
+      program->runReport().showWindow();
+      auto* box = program->runReport().window()->findChild<QCheckBox*>();
+      QCOMPARE(box->text(), QStringLiteral("Bei Wiederholung anhalten"));
+      QCOMPARE(box->isChecked(), false);  // off at first, and until clicked
+      if (stops) {
+        QTest::mouseClick(box, Qt::LeftButton);
+        QVERIFY(box->isChecked());
+      }
+      gadgets().setGadgetText(GadgetId::IntervalSpin, "1");
+      gadgets().setGadgetValue(GadgetId::StartToggle, 1);
+      panel().command(GadgetId::StartToggle, CommandSource::Control);
+      const auto running = [&] { return gadgets().gadgetValue(GadgetId::StartToggle) != 0; };
+      QTRY_VERIFY_WITH_TIMEOUT(!running() || program->field().generation > expected->generation + 5,
+                               20000);
+      QCOMPARE(running(), !stops);
+      if (stops) {
+        QCOMPARE(program->field().generation, expected->generation);
+        QTest::qWait(30);
+        QCOMPARE(program->field().generation, expected->generation);
+      }
+      gadgets().setGadgetValue(GadgetId::StartToggle, 0);
+      panel().command(GadgetId::StartToggle, CommandSource::Control);
     }
   }
 };
