@@ -12,6 +12,7 @@
 #include "shell/editing/FieldEditing.h"
 #include "shell/panel/ControlPanel.h"
 #include "shell/population/PopulationGraph.h"
+#include "shell/population/RunReport.h"
 #include "shell/startup/Program.h"
 #include "tests/support/FakeMessageBoxes.h"
 #include "tests/support/GenerationReplay.h"
@@ -40,8 +41,9 @@ struct PaintCounter : QObject {
 
 // The whole program running at the shortest interval on a 500 x 500 torus,
 // half of it alive, with the field's repaints (cells of 2 pixels, on a
-// client area of at least 1000 x 1000). The generations made are counted
-// afterwards by replaying them headless from a copy of the start.
+// client area of at least 1000 x 1000), and with the population window
+// following the run when asked. The generations made are counted afterwards
+// by replaying them headless from a copy of the start.
 void BM_RunningAtTenMilliseconds(benchmark::State& state) {
   test::FakeMessageBoxes messages;
   Program program(messages);
@@ -53,6 +55,9 @@ void BM_RunningAtTenMilliseconds(benchmark::State& state) {
   gadgets.setGadgetValue(GadgetId::InfiniteCheck, 1);
   gadgets.setGadgetText(GadgetId::IntervalSpin, "10");
   program.controlPanel().command(GadgetId::RandomButton, CommandSource::Control);
+  if (state.range(1) != 0) {
+    program.runReport().showWindow();
+  }
   runEventLoop(300);  // shown and painted
   const auto start = test::copyOfField(program.field(), fullField);
   PaintCounter counter;
@@ -82,9 +87,10 @@ void BM_RunningAtTenMilliseconds(benchmark::State& state) {
       static_cast<double>(program.editing().history().byteCount()) / (1 << 20);
 }
 BENCHMARK(BM_RunningAtTenMilliseconds)
-    ->ArgName("grid")
-    ->Arg(0)
-    ->Arg(1)
+    ->ArgNames({"grid", "populationWindow"})
+    ->Args({0, 0})
+    ->Args({1, 0})
+    ->Args({0, 1})
     ->Iterations(1)
     ->Unit(benchmark::kSecond)
     ->UseRealTime();
