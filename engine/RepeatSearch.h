@@ -12,6 +12,7 @@ namespace orvalis {
 struct Repeat {
   long long generation = 0;
   long long period = 0;
+  friend bool operator==(const Repeat&, const Repeat&) = default;
 };
 
 // Watches a run generation by generation for the first repeated field, in

@@ -115,7 +115,12 @@ void ControlPanel::showFieldStatus() {
   gadgets_.setGadgetText(GadgetId::StatusLine, statusLineText(field_, repeat_));
 }
 
+// Each generation's status is shown by the step already; only a change of
+// the repeat needs the line again.
 void ControlPanel::showRepeat(std::optional<Repeat> repeat) {
+  if (repeat == repeat_) {
+    return;
+  }
   repeat_ = repeat;
   showFieldStatus();
 }

@@ -42,10 +42,10 @@ void RunReport::showWindow() {
     window_ = new PopulationWindow(&owner_, history_, dialogs_, messages_);
     window_->showRepeat(watch_.repeat());
   }
+  // Showing reads the run; a window already shown follows it anyway.
   window_->show();
   window_->raise();
   window_->activateWindow();
-  window_->refresh();
 }
 
 // As "&Start" released: the field stays at the generation that repeats.
